@@ -37,6 +37,8 @@ public:
 
     // Presents the changed rectangles of the 640 x 480 RGB565 screen buffer (row pitch 640).
     virtual void present(const uint16_t* pixels, const std::vector<Rect>& dirty) = 0;
+    // The time between two presented frames; the shortest timer period is tied to it.
+    virtual int64_t framePeriodUs() const = 0;
 
     // The application cursor (32 x 32, hot spot given) and whether the pointer is drawn.
     virtual void setCursor(const RgbaImage& image, int hotX, int hotY) = 0;
