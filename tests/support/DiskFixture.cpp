@@ -14,7 +14,7 @@ DiskFixture::DiskFixture() {
 
 bool DiskFixture::create() {
     try {
-        screen = std::make_unique<TFormZAV>(*application, files, *player);
+        screen = std::make_unique<TFormZAV>(*application, *fileSystem, *player);
         application->setMainForm(*screen);
         return true;
     } catch (const ProgramEnd&) {
@@ -29,7 +29,7 @@ void DiskFixture::start() {
         screen->show();
         application->runFor(0);
     } catch (const ProgramEnd&) {
-        ended = true;
+        end();
     }
 }
 
@@ -43,8 +43,14 @@ void DiskFixture::advanceUs(int64_t us) {
     try {
         application->runFor(us);
     } catch (const ProgramEnd&) {
-        ended = true;
+        end();
     }
+}
+
+// As the entry does after a failure: the screen is destroyed, which gives the display back.
+void DiskFixture::end() {
+    ended = true;
+    screen.reset();
 }
 
 void DiskFixture::advanceMs(int64_t ms) { advanceUs(ms * 1000); }

@@ -26,6 +26,7 @@ public:
     FakeDisplay display;
     RecordingMessageBoxes boxes;
     FakeFileSystem files;
+    const FileSystem* fileSystem = &files;  // what the screen tests module files against
     RecordingModuleLibrary library;
     std::unique_ptr<TApplication> application;
     std::unique_ptr<PlaybackController> player;
@@ -52,6 +53,7 @@ public:
     void keyUp(int key);
 
     TFormZAV& form() { return *screen; }
+    void end();
     // The one highlight shown, or nothing.
     std::optional<std::string> litEntry() const;
 };
