@@ -3,18 +3,18 @@ import numpy as np
 
 # The arrow: B black outline, W white, '.' transparent; the tip (the hot spot) is the top-left pixel.
 ARROW = [
-    "B..........",
-    "BB.........",
-    "BWB........",
-    "BWWB.......",
+    "BBBBBBB....",
+    "BWWWWB.....",
     "BWWWB......",
     "BWWWWB.....",
     "BWWWWWB....",
-    "BWWWWWWB...",
-    "BWWWWBBBB..",
-    "BWBBWWB....",
-    "BB..BWWBB..",
-    ".....BBBBBB",
+    "BWBWWWWB...",
+    "BB.BWWWWB..",
+    "B...BWWWWB.",
+    ".....BWWWWB",
+    "......BWWWB",
+    ".......BWWB",
+    "........BBB",
 ]
 
 # The standard 16-colour VGA palette: the icon is stored with exactly these colours.
@@ -52,8 +52,8 @@ def icon():
     pixels[2:31, 9:31] = DARK_RED
     pixels[3:30, 10:30] = RED
     # Tweeter and the large cone with its dust cap.
-    for cx, cy, rings in ((19.5, 7.0, [(2.6, BLACK), (1.2, GREY)]),
-                          (19.5, 19.5, [(9.0, BLACK), (7.5, DARK_GREY), (6.5, BLACK), (2.8, DARK_GREY),
+    for cx, cy, rings in ((19.5, 6.5, [(2.4, BLACK), (1.2, GREY)]),
+                          (19.5, 20.0, [(8.6, BLACK), (7.5, DARK_GREY), (6.5, BLACK), (2.8, DARK_GREY),
                                         (1.5, GREY)])):
         d = np.hypot(xs + 0.5 - cx, ys + 0.5 - cy)
         for radius, colour in rings:
