@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <optional>
+#include <ostream>
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "assets/EmbeddedAssets.h"
 #include "music/Catalogue.h"
@@ -101,6 +105,8 @@ struct SizeCase {
     int width, height;
 };
 
+void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.asset; }
+
 class PictureSize : public testing::TestWithParam<SizeCase> {};
 
 TEST_P(PictureSize, matchesTheInventory) {
@@ -159,6 +165,8 @@ struct PlacementCase {
     Box expected;
     Fixed fixed;
 };
+
+void PrintTo(const PlacementCase& c, std::ostream* os) { *os << c.label; }
 
 class LetteringPlacement : public testing::TestWithParam<PlacementCase> {};
 
@@ -219,6 +227,8 @@ std::vector<MenuEntryCase> menuEntries() {
     entries.push_back({"Quit1", "Quit2"});
     return entries;
 }
+
+void PrintTo(const MenuEntryCase& c, std::ostream* os) { *os << c.highlight; }
 
 class MenuEntry : public testing::TestWithParam<MenuEntryCase> {};
 

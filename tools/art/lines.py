@@ -8,6 +8,7 @@ import texts
 from lettering import Font
 
 LINE_FONT = Font("DejaVu Sans", bold=True)
+MAIN_TEXT_FONT = Font("DejaVu Sans Condensed", bold=True)
 LINE_ROWS = (7, 32)     # lettering rows, ascenders to descenders, well inside the top 41
 LINE_MARGIN = 6         # columns left free at each end of a song line
 MAIN_TEXT_COLUMNS = (2, 14170)
@@ -56,7 +57,8 @@ def song_lines():
 
 
 def main_text():
-    return text_line(texts.MAIN_TEXT, MAIN_TEXT_SIZE, MAIN_TEXT_COLUMNS, LINE_ROWS, (0, 0, 0))
+    return text_line(texts.MAIN_TEXT, MAIN_TEXT_SIZE, MAIN_TEXT_COLUMNS, LINE_ROWS, (0, 0, 0),
+                     MAIN_TEXT_FONT)
 
 
 def loading():
