@@ -134,7 +134,7 @@ def background():
     cross = _cross()
     lettering.paint(image, cross, (255, 255, 255), effects.glow(cross, (40, 50, 90), 3, 1.2))
     word = lettering.outline("CREDITS", TITLE_FONT, tracking=0.03)
-    cov, _ = lettering.fit(word, TITLE_BOX, (WIDTH, HEIGHT))
+    cov = lettering.fit(word, TITLE_BOX, (WIDTH, HEIGHT))
     orange = effects.vertical_gradient(HEIGHT, WIDTH, [(0.0, (255, 120, 10)), (0.12, (255, 200, 60)),
                                                        (0.2, (255, 140, 20)), (1.0, (255, 140, 20))])
     lettering.paint(image, cov, orange, effects.glow(cov, (130, 50, 0), 5, 1.8))
@@ -162,7 +162,7 @@ def _roll_line(image, text, top, style):
     natural = (x1 - x0) * ROLL_CAP_ROWS / (y1 - y0)
     half = min(74, int(natural) // 2)
     box = (width // 2 - half, top, width // 2 - 1 + half, top + ROLL_CAP_ROWS - 1)
-    cov, _ = lettering.fit(path, box, (width, height))
+    cov = lettering.fit(path, box, (width, height))
     if style == "heading":
         lettering.paint(image, cov, (190, 255, 170), effects.glow(cov, (20, 140, 30), 2.5, 2.0))
     elif style == "closing":

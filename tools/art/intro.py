@@ -1,5 +1,4 @@
 """The intro pictures: the rising number matrix and the full-screen logo."""
-import math
 
 import numpy as np
 
@@ -26,7 +25,7 @@ def matrix():
     for row in range(height // MATRIX_PITCH):
         digits = "".join(str(d) for d in rng.integers(0, 10, DIGITS_PER_ROW))
         top = row * MATRIX_PITCH + 5
-        cov, _ = lettering.fit(lettering.outline(digits, DIGIT_FONT), (2, top, width - 3, top + 13),
+        cov = lettering.fit(lettering.outline(digits, DIGIT_FONT), (2, top, width - 3, top + 13),
                                (width, height))
         brightness = np.repeat(rng.uniform(0.2, 1.0, DIGITS_PER_ROW), cell)
         light += cov * brightness[None, :]
@@ -39,7 +38,7 @@ def matrix():
     image = np.zeros((height, width, 3)) + layout.BACKGROUND
     image = np.maximum(image, light[..., None] * np.array([40, 140, 60]))
     name = lettering.outline(texts.GROUP.upper(), NAME_FONT, tracking=0.08)
-    cov, _ = lettering.fit(name, MATRIX_NAME_BOX, (width, height))
+    cov = lettering.fit(name, MATRIX_NAME_BOX, (width, height))
     lettering.paint(image, cov, (170, 255, 170), effects.glow(cov, (30, 150, 40), 4, 2.0))
     return image
 
@@ -75,7 +74,7 @@ def _glowing_black(image, cov, glow_colour, sigma, strength):
 def _sign(image):
     """A lilac calligraphic flourish with a bright flare at its tip."""
     sign = lettering.outline("K", Font("Z003", bold=False, italic=True))
-    cov, _ = lettering.fit(sign, (470, 262, 560, 372), (WIDTH, HEIGHT))
+    cov = lettering.fit(sign, (470, 262, 560, 372), (WIDTH, HEIGHT))
     image[...] = effects.screen_add(image, effects.glow(cov, (120, 80, 170), 5, 1.0))
     image[...] = np.maximum(image, cov[..., None] * np.array([205, 160, 255]))
     image[...] = effects.screen_add(image, effects.flare(HEIGHT, WIDTH, 552, 270, 4,
@@ -87,15 +86,15 @@ def logo():
     image = effects.screen_add(image, _swirl())
     initials = lettering.outline(texts.PRODUCT_INITIALS, Font("Nimbus Sans", bold=True, italic=True),
                                  tracking=0.02)
-    cov, _ = lettering.fit(initials, (362, 92, 606, 172), (WIDTH, HEIGHT))
+    cov = lettering.fit(initials, (362, 92, 606, 172), (WIDTH, HEIGHT))
     _glowing_black(image, cov, (255, 210, 40), 6, 2.2)
     name = lettering.outline(texts.PRODUCT_NAME, Font("URW Bookman", bold=True, italic=True),
                              tracking=0.03)
-    cov, _ = lettering.fit(name, (392, 190, 578, 226), (WIDTH, HEIGHT))
+    cov = lettering.fit(name, (392, 190, 578, 226), (WIDTH, HEIGHT))
     lettering.paint(image, cov, (235, 25, 30), effects.glow(cov, (120, 0, 10), 4, 1.5), cap=255)
     _sign(image)
     group = lettering.outline(texts.GROUP, Font("URW Bookman", bold=True, italic=True), tracking=0.04)
-    cov, _ = lettering.fit(group, (462, 430, 618, 454), (WIDTH, HEIGHT))
+    cov = lettering.fit(group, (462, 430, 618, 454), (WIDTH, HEIGHT))
     lettering.paint(image, cov, (255, 150, 30), effects.glow(cov, (110, 40, 0), 3, 1.4), cap=255)
     return image
 

@@ -133,7 +133,7 @@ def fit(path, box, canvas, descender_rows=None):
     """Maps the outline so that its lettering (coverage >= 0.5) fills the inclusive pixel box
     (left, top, right, bottom) exactly, on a canvas (width, height). With descender_rows, the part
     below the baseline is squeezed into that many rows so letters keep their size above it.
-    Returns (coverage, mapped path)."""
+    Returns the coverage."""
     ex0, ey0, ex1, ey1 = extents(path)
     left, top, right, bottom = box
     target = [left, top, right + 1.0, bottom + 1.0]
@@ -157,7 +157,7 @@ def fit(path, box, canvas, descender_rows=None):
         cov = coverage(mapped, width, height)
         got = bbox(cov >= 0.5)
         if got == tuple(box):
-            return cov, mapped
+            return cov
         # Nudge each edge towards its pixel: rounded letters touch an edge with little coverage.
         for i, (want, have) in enumerate(zip(box, got)):
             if want != have:

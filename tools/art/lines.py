@@ -36,10 +36,9 @@ def text_line(text, size, columns, rows, background, font=LINE_FONT):
     width, height = size
     tracking = _tracking_to_fill(text, font, rows[1] - rows[0] + 1, columns[1] - columns[0] + 1)
     path = lettering.outline(text, font, tracking=tracking)
-    cov, _ = lettering.fit(path, (columns[0], rows[0], columns[1], rows[1]), (width, height))
+    cov = lettering.fit(path, (columns[0], rows[0], columns[1], rows[1]), (width, height))
     image = np.zeros((height, width, 3)) + background
     colour = _orange(height, width)
-    # Only the first 41 rows may carry anything: the strip panel cuts the rest.
     lettering.paint(image, cov, colour, effects.glow(cov, (90, 25, 0), 1.5, 1.2))
     return image
 
@@ -64,7 +63,7 @@ def main_text():
 def loading():
     width, height = LOADING_SIZE
     path = lettering.outline("Loading, please wait...", Font("DejaVu Sans", bold=True))
-    cov, _ = lettering.fit(path, (8, 8, width - 9, 24), (width, height))
+    cov = lettering.fit(path, (8, 8, width - 9, 24), (width, height))
     image = np.zeros((height, width, 3))
     lettering.paint(image, cov, (255, 255, 255), effects.glow(cov, (60, 60, 90), 1.5, 1.0))
     return image

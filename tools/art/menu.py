@@ -56,7 +56,7 @@ def title_layers():
     for entry, path, top, bottom, natural, half in plans:
         half_width = min(half, int(natural) // 2)
         box = (layout.TITLE_CENTRE - half_width, top, layout.TITLE_CENTRE + half_width, bottom)
-        cov, _ = lettering.fit(path, box, (WIDTH, HEIGHT),
+        cov = lettering.fit(path, box, (WIDTH, HEIGHT),
                                DESCENDER_ROWS if _has_descender(path) else None)
         layers[entry] = cov
     return layers
@@ -67,7 +67,7 @@ def word_layers():
     for word, (top, bottom) in WORD_ROWS.items():
         path = lettering.rotate_cw(lettering.outline(word, WORD_FONT, tracking=0.03))
         box = (WORD_COLUMNS[0], top, WORD_COLUMNS[1], bottom)
-        layers[word], _ = lettering.fit(path, box, (WIDTH, HEIGHT))
+        layers[word] = lettering.fit(path, box, (WIDTH, HEIGHT))
     return layers
 
 
@@ -112,12 +112,12 @@ def _rings():
 
 def _initials_and_name(image):
     initials = lettering.outline("Z.A.V", INITIALS_FONT, tracking=0.02)
-    cov, _ = lettering.fit(initials, (327, 39, 539, 97), (WIDTH, HEIGHT))
+    cov = lettering.fit(initials, (327, 39, 539, 97), (WIDTH, HEIGHT))
     orange = effects.vertical_gradient(HEIGHT, WIDTH, [(0.0, (255, 200, 60)), (0.08, (255, 200, 60)),
                                                        (0.2, (255, 120, 10)), (1.0, (255, 120, 10))])
     lettering.paint(image, cov, orange, effects.glow(cov, (140, 60, 0), 6, 1.6))
     name = lettering.outline("Korvath", NAME_FONT, tracking=0.03)
-    cov, _ = lettering.fit(name, (360, 107, 506, 135), (WIDTH, HEIGHT))
+    cov = lettering.fit(name, (360, 107, 506, 135), (WIDTH, HEIGHT))
     lettering.paint(image, cov, (235, 25, 30), effects.glow(cov, (120, 0, 10), 4, 1.5))
 
 
