@@ -29,7 +29,9 @@ class Section:
 
 
 def seconds(bars, bpm):
-    return bars * STEPS_PER_BAR * 2.5 * SPEED / bpm
+    """Playing time as libopenmpt counts it: whole samples per tick at 48 kHz."""
+    samples_per_tick = int(48000 * 2.5 / bpm)
+    return bars * STEPS_PER_BAR * SPEED * samples_per_tick / 48000
 
 
 def fit_tempo(bars, flexible, wish, target):
@@ -38,7 +40,7 @@ def fit_tempo(bars, flexible, wish, target):
     for extra in range(0, 5 if flexible else 1):
         for bpm in range(wish - 6, wish + 7):
             err = abs(seconds(bars + extra, bpm) - target)
-            if err < 0.35:
+            if err < 0.45:
                 cost = abs(bpm - wish) + 3 * extra
                 if best is None or cost < best[0]:
                     best = (cost, bpm, extra)
