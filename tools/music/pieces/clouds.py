@@ -1,16 +1,16 @@
 """Clouds: ambient. Slow lydian pads, a sustained sub, glass bells drifting in
 echo and a breathy tune that returns an octave higher."""
 import synth
-from kit import drum, harmonics, osc, pad, pluck
+from kit import drum, osc, pad, pluck
 from melody import Theme, realise
 from parts import arpeggio, bass, drums, pad as pad_part
+from piece import Piece
 
 FILE = "clouds.zav"
 PAD1, PAD2, PAD3, SUB, BELL, BELL_ECHO, LEAD, LEAD_ECHO, SHAKER = range(9)
 
 
 def compose():
-    from piece import Piece
     p = Piece("Clouds", FILE, "D", "major", 70, "3:12", channels=9)
     float_ = ["Imaj7", "II", "Imaj7", "II"]
     drift = ["Imaj7", "II", "vi7", "IVmaj7"]

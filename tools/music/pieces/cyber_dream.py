@@ -1,16 +1,16 @@
 """Cyber Dream: synthpop. Eighth-note bass, gated chord stabs, a bright
 detuned lead for the chorus, a dreamy bridge, and the chorus again to close."""
 import synth
-from kit import drum, harmonics, osc, pad, pluck
+from kit import drum, osc, pad, pluck
 from melody import Theme, realise
 from parts import arpeggio, bass, drums, pad as pad_part, stabs
+from piece import Piece
 
 FILE = "cyber_dr.zav"
 KICK, SNARE, HAT, TOM, BASS, STAB1, STAB2, STAB3, LEAD, ECHO, ARP, CYM = range(12)
 
 
 def compose():
-    from piece import Piece
     p = Piece("Cyber Dream", FILE, "E", "minor", 112, "3:20", channels=12)
     verse = ["i", "bVI", "bIII", "bVII"]
     chorus = ["bVI", "bVII", "i", "i", "bVI", "bVII", "bIII", "V"]

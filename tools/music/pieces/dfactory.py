@@ -1,16 +1,16 @@
 """DFactory: industrial. Machine rhythm of struck metal and distorted kicks, a
 grinding bass ostinato, hiss and steam, a slow menacing lead and a halt."""
 import synth
-from kit import drum, harmonics, osc, pad, pluck
+from kit import drum, osc, pad
 from melody import Theme, realise
 from parts import arpeggio, bass, drums, pad as pad_part, swell
+from piece import Piece
 
 FILE = "dfactory.zav"
 KICK, SNARE, METAL, HISS, ANVIL, BASS, GRIND, LEAD, ECHO, PAD1, PAD2, FX = range(12)
 
 
 def compose():
-    from piece import Piece
     p = Piece("DFactory", FILE, "F", "phrygian", 118, "2:36", channels=12)
     press = ["i", "i", "bII", "i"]
     furnace = ["i", "bVI", "bII", "bVII"]

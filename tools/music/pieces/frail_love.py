@@ -1,16 +1,16 @@
 """Frail Love: ballad. Piano broken chords, soft strings, a singing tune that
 opens up in the chorus, brushed drums only once the song has found its feet."""
 import synth
-from kit import drum, harmonics, held_pluck, osc, pad
+from kit import drum, held_pluck, osc, pad
 from melody import Theme, realise
 from parts import arpeggio, bass, drums, pad as pad_part
+from piece import Piece
 
 FILE = "frailove.zav"
 PIANO, PIANO2, BASS, STR1, STR2, STR3, LEAD, ECHO, KICK, BRUSH = range(10)
 
 
 def compose():
-    from piece import Piece
     p = Piece("Frail Love", FILE, "Eb", "major", 72, "2:52", channels=10)
     verse = ["I", "V", "vi", "IV", "I", "V", "IV", "V"]
     chorus = ["IV", "V", "iii", "vi", "ii7", "V", "I", "Vsus4 V"]

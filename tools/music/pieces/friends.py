@@ -4,13 +4,13 @@ import synth
 from kit import drum, harmonics, held_pluck, osc, pluck
 from melody import Theme, realise, swing
 from parts import bass, drums, stabs
+from piece import Piece
 
 FILE = "friends.zav"
 KICK, SNARE, HAT, BASS, CLAV1, CLAV2, CLAV3, HORN, HORN2, ORGAN, PERC = range(11)
 
 
 def compose():
-    from piece import Piece
     p = Piece("Friends", FILE, "E", "dorian", 104, "2:15", channels=11)
     groove = ["i7", "IV7", "i7", "IV7"]
     lift = ["bIIImaj7", "IV7", "v7", "i7"]

@@ -3,14 +3,14 @@ shifts its accent, industrial hats and a dark stab chord that opens slowly."""
 import synth
 from kit import drum, harmonics, osc, pad, pluck
 from melody import Theme, realise
-from parts import arpeggio, bass, drums, pad as pad_part, stabs, swell
+from parts import arpeggio, bass, drums, stabs, swell
+from piece import Piece
 
 FILE = "inborn.zav"
 KICK, CLAP, HAT, OHAT, RIDE, BASS, SEQ, SEQ_ECHO, STAB1, STAB2, LEAD, FX = range(12)
 
 
 def compose():
-    from piece import Piece
     p = Piece("Inborn", FILE, "G", "minor", 132, "3:00", channels=12)
     loop = ["i", "i", "i", "bVII"]
     dark = ["i", "bVI", "iv", "bVII"]

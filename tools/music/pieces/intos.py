@@ -4,13 +4,13 @@ import synth
 from kit import drum, osc
 from melody import Theme, realise
 from parts import bass, chip_chords, drums
+from piece import Piece
 
 FILE = "intots.zav"
 KICK, SNARE, HAT, BASS, CHORD, LEAD, ECHO, HARM = range(8)
 
 
 def compose():
-    from piece import Piece
     p = Piece("Intos", FILE, "G", "major", 140, "2:24", channels=8)
     verse = ["I", "vi", "IV", "V"]
     chorus = ["IV", "V", "iii", "vi", "ii", "V", "I", "I"]

@@ -4,13 +4,13 @@ import synth
 from kit import drum, harmonics, osc, pad, pluck
 from melody import Theme, realise
 from parts import arpeggio, bass, drums, pad as pad_part, stabs, swell
+from piece import Piece
 
 FILE = "labyrint.zav"
 KICK, CLAP, HAT, OHAT, BASS, ARP, ARP_ECHO, STAB1, STAB2, STAB3, LEAD, FX = range(12)
 
 
 def compose():
-    from piece import Piece
     p = Piece("Labyrinth", FILE, "A", "minor", 124, "3:30", channels=12)
     walk = ["i", "bVI", "bIII", "bVII"]
     turn = ["iv7", "bVI", "i", "v7"]
@@ -44,15 +44,13 @@ def compose():
 
     theme = Theme(seed=305, style="flowing", center=72, low=64, high=84)
     for i, s in enumerate(p.sections):
-        no_kick = s.name in ("break",)
-        if not no_kick:
+        if s.name != "break":
             drums(p.score, s, [(KICK, kick, 60, "X...x...X...x...")],
                   crash=(FX, crash, 60, 40) if s.name in ("groove", "theme", "theme2") else None)
             bass(p.score, s, BASS, sub, "..R...R...R...RO" if s.name != "intro" else "..R...R...R...R.", octave=33,
                  gate=2, vol=52)
-        if s.name != "intro" or True:
-            drums(p.score, s, [(HAT, hat, 60, "x.o.x.o.x.o.x.ox" if s.name != "intro" else "o.g.o.g.o.g.o.g."),
-                               (OHAT, ohat, 60, "..x...x...x...x." if s.name not in ("intro", "break") else "................")])
+        drums(p.score, s, [(HAT, hat, 60, "x.o.x.o.x.o.x.ox" if s.name != "intro" else "o.g.o.g.o.g.o.g."),
+                           (OHAT, ohat, 60, "..x...x...x...x." if s.name not in ("intro", "break") else "................")])
         if s.name not in ("intro", "break", "build"):
             drums(p.score, s, [(CLAP, clap, 60, "....x.......x...")], fill=[(CLAP, clap, 60, "....x.......x.xo")])
         if s.name == "build":

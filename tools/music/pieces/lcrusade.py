@@ -1,16 +1,16 @@
 """Last Crusader: epic orchestral. Strings and choir in D minor, brass
 fanfare theme, timpani and war drums, a hushed bridge and a broad return."""
 import synth
-from kit import drum, harmonics, osc, pad, pluck
+from kit import drum, osc, pad, pluck
 from melody import Theme, realise
 from parts import arpeggio, bass, drums, pad as pad_part
+from piece import Piece
 
 FILE = "lcrusade.zav"
 TIMP, DRUM, CYM, LOW, STR1, STR2, STR3, BRASS, BRASS2, OSTINATO, CHOIR1, CHOIR2 = range(12)
 
 
 def compose():
-    from piece import Piece
     p = Piece("Last Crusader", FILE, "D", "minor", 88, "3:05", channels=12)
     march = ["i", "bVI", "bIII", "bVII", "i", "bVI", "iv", "V"]
     glory = ["bVI", "bVII", "i", "i", "bVI", "bVII", "V", "V"]

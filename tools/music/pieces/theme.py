@@ -1,9 +1,10 @@
 """Korvath Theme: the disk's signature tune. A bold fanfare motif stated,
 answered, lifted in a middle part and crowned, over a steady march beat."""
 import synth
-from kit import drum, harmonics, osc, pad, pluck
+from kit import drum, osc, pad, pluck
 from melody import line, Theme, realise
 from parts import arpeggio, bass, drums, pad as pad_part
+from piece import Piece
 
 FILE = "theme.zav"
 KICK, SNARE, HAT, BASS, PAD1, PAD2, PAD3, LEAD, ECHO, BELL, CYM = range(11)
@@ -16,9 +17,7 @@ MOTIF = [(0, 0, 4, 0), (0, 4, 2, 7), (0, 6, 2, 5), (0, 8, 6, 4), (0, 14, 2, 2),
 
 
 def compose():
-    from piece import Piece
     p = Piece("Korvath Theme", FILE, "F", "major", 96, "1:20", channels=11)
-    statement = ["I", "iii", "IV", "I V", "I", "iii", "IV", "V I"]
     p.section("intro", 4, ["I", "IV", "vi", "V"])
     p.section("statement", 8, ["I", "iii", "IV", "I", "IV", "V", "IV", "I"])
     p.section("middle", 8, ["vi", "iii", "IV", "I", "ii", "V", "IV", "V"])

@@ -3,16 +3,16 @@ syncopated bass, ride cymbal time, a horn head and an overdriven solo chorus."""
 import random
 
 import synth
-from kit import drum, harmonics, held_pluck, osc, pluck
+from kit import drum, harmonics, held_pluck, osc
 from melody import Theme, realise, swing
 from parts import bass, drums, stabs, walking_bass
+from piece import Piece
 
 FILE = "toots.zav"
 KICK, SNARE, RIDE, HAT, BASS, EP1, EP2, EP3, HEAD, HEAD2, SOLO, CRASH = range(12)
 
 
 def compose():
-    from piece import Piece
     p = Piece("Toots", FILE, "Bb", "dorian", 136, "1:58", channels=12)
     head = ["i9", "IV7", "i9", "IV7", "bVIImaj7", "bIIImaj7", "ii7", "V7"]
     solo = ["i7", "i7", "IV9", "IV9", "bVImaj7", "V7", "i7", "V7"]

@@ -4,13 +4,13 @@ import synth
 from kit import drum, osc
 from melody import Theme, realise
 from parts import arpeggio, bass, chip_chords, drums
+from piece import Piece
 
 FILE = "turric2.zav"
 KICK, SNARE, HAT, BASS, CHORD, LEAD, ECHO, ARP, TOM, NOISE = range(10)
 
 
 def compose():
-    from piece import Piece
     p = Piece("Turrican", FILE, "C", "minor", 150, "3:45", channels=10)
     run = ["i", "bVI", "bVII", "i", "i", "bVI", "iv", "V"]
     hero = ["bVI", "bVII", "bIII", "bVI", "iv", "bVII", "V", "V"]
