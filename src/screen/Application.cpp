@@ -44,17 +44,18 @@ void TApplication::present() {
     if (!changed.empty()) platform_.display.present(mainForm_->surface().data(), changed);
 }
 
-void TApplication::step(int64_t deadlineUs) {
+bool TApplication::step(int64_t deadlineUs) {
     if (scheduler_.fireDue(platform_.clock.nowUs())) {
         present();
-        return;
+        return true;
     }
     int64_t due = 0;
     if (scheduler_.nextDue(due) && due < deadlineUs) deadlineUs = due;
-    if (auto event = platform_.events.waitEvent(deadlineUs)) {
-        if (mainForm_) mainForm_->dispatch(*event);
-        present();
-    }
+    auto event = platform_.events.waitEvent(deadlineUs);
+    if (!event) return false;
+    if (mainForm_) mainForm_->dispatch(*event);
+    present();
+    return true;
 }
 
 void TApplication::run(TForm& mainForm) {
@@ -66,13 +67,10 @@ void TApplication::run(TForm& mainForm) {
 
 void TApplication::runFor(int64_t us) {
     const int64_t limit = platform_.clock.nowUs() + us;
+    // Events already waiting at the limit are due too: stop only when nothing more is.
     while (!terminated_) {
-        if (scheduler_.fireDue(platform_.clock.nowUs())) {
-            present();
-            continue;
-        }
-        if (platform_.clock.nowUs() >= limit) break;
-        step(limit);
+        const bool atLimit = platform_.clock.nowUs() >= limit;
+        if (!step(limit) && atLimit) break;
     }
 }
 

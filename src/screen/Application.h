@@ -69,8 +69,9 @@ public:
 
 private:
     void present();
-    // One unit of work: a due tick, or else the next event before the deadline.
-    void step(int64_t deadlineUs);
+    // One unit of work: a due tick, or else the next event before the deadline; false when
+    // the deadline (or the next tick's time) came with neither.
+    bool step(int64_t deadlineUs);
 
     ApplicationPlatform platform_;
     TimerScheduler scheduler_;

@@ -44,6 +44,8 @@ public:
     // Delivers everything that falls due in the next `ms` milliseconds of virtual time.
     void advanceMs(int64_t ms);
     void advanceUs(int64_t us);
+    // Delivers everything that falls due up to the virtual time `us` (counted from the start).
+    void advanceToUs(int64_t us) { advanceUs(us - clock.nowUs()); }
     // Runs `n` ticks of the short period.
     void ticks(int n) { advanceUs(n * FramePeriodUs); }
 
