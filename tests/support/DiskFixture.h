@@ -4,6 +4,7 @@
 
 #include "RecordingMessageBoxes.h"
 #include "RecordingModuleLibrary.h"
+#include "RectPrinter.h"
 #include "music/Catalogue.h"
 #include "music/PlaybackController.h"
 #include "platform/fakes/FakeDisplay.h"
