@@ -10,16 +10,18 @@
 
 namespace {
 
-std::string scratchPath()
-{
-    return "/tmp/zav-module-load-fuzz-" + std::to_string(getpid()) + ".zav";
-}
+// The file each input is written to, removed when the fuzzer exits.
+struct ScratchFile {
+    std::string path = "/tmp/zav-module-load-fuzz-" + std::to_string(getpid()) + ".zav";
+    ~ScratchFile() { unlink(path.c_str()); }
+};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const std::string path = scratchPath();
+    static const ScratchFile scratch;
+    const std::string& path = scratch.path;
     static zav::FakeAudioDevice device;
     static zav::OpenmptModuleLibrary library(device);
 

@@ -119,5 +119,22 @@ TEST_F(SdlPlayback, SwitchesSongsOnOneOpenDevice)
     EXPECT_TRUE(library.close());
 }
 
+TEST(SdlAudio, AMissingDeviceGivesSdlsReason)
+{
+    const char* previous = std::getenv("SDL_AUDIODRIVER");
+    std::string restore = previous ? previous : "dummy";
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    SdlAudioDevice device;
+    OpenmptModuleLibrary library(device);
+    library.startup();
+    bool ready = library.init();
+    setenv("SDL_AUDIODRIVER", restore.c_str(), 1);
+
+    EXPECT_FALSE(ready);
+    std::string text = library.errorMessage(library.lastError());
+    EXPECT_EQ(text.rfind("no audio device: ", 0), 0u) << text;
+    EXPECT_NE(text.find("no-such-driver"), std::string::npos) << text;
+}
+
 }  // namespace
 }  // namespace zav
