@@ -11,6 +11,7 @@ int runDisk(const DiskPlatform& platform) {
     TApplication application({platform.display, platform.clock, platform.events, platform.boxes});
     application.Title = ApplicationTitle;
     application.Icon = programImage("mainicon.png");
+    platform.boxes.attach(application);
     PlaybackController player(platform.library, application);
     try {
         TFormZAV screen(application, platform.files, player);

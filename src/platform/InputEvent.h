@@ -16,6 +16,8 @@ enum class InputKind : uint8_t {
 // Key codes follow the virtual-key numbering the behaviour is written against.
 inline constexpr int KeyEscape = 27;
 inline constexpr int KeyF10 = 121;
+inline constexpr int KeyEnter = 13;
+inline constexpr int KeySpace = 32;
 
 struct InputEvent {
     InputKind kind = InputKind::MouseMove;

@@ -74,6 +74,12 @@ void TApplication::runFor(int64_t us) {
     }
 }
 
+void TApplication::runModal(TForm& form) {
+    constexpr int64_t WakeUpUs = 1'000'000;
+    present();
+    while (form.modalOpen()) step(platform_.clock.nowUs() + WakeUpUs);
+}
+
 void TApplication::minimize() {
     minimized_ = true;
     platform_.display.minimise();

@@ -48,6 +48,8 @@ public:
     void run(TForm& mainForm);
     // Delivers whatever falls due during the next `us` microseconds (virtual time in tests).
     void runFor(int64_t us);
+    // Delivers ticks and input while the form's modal box is open.
+    void runModal(TForm& form);
     void setMainForm(TForm& form) { mainForm_ = &form; }
     TForm* mainForm() const { return mainForm_; }
 

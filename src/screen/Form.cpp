@@ -32,6 +32,10 @@ void TForm::setWindowState(WindowState state) {
 }
 
 void TForm::dispatch(const InputEvent& event) {
+    if (modal_) {
+        modalInput(event);
+        return;
+    }
     switch (event.kind) {
     case InputKind::KeyUp:
         if (OnKeyUp) OnKeyUp(event.key);
@@ -46,6 +50,42 @@ void TForm::dispatch(const InputEvent& event) {
         mouse_.handle(*this, event);
         break;
     }
+}
+
+void TForm::openModal(const MessageDialog& dialog) {
+    const Rect at{(Surface::Width - dialog.picture.width()) / 2, (Surface::Height - dialog.picture.height()) / 2,
+                  dialog.picture.width(), dialog.picture.height()};
+    modal_ = Modal{dialog, at};
+    invalidateRect(at);
+}
+
+void TForm::modalInput(const InputEvent& event) {
+    const Rect ok{modal_->at.left + modal_->dialog.okButton.left, modal_->at.top + modal_->dialog.okButton.top,
+                  modal_->dialog.okButton.width, modal_->dialog.okButton.height};
+    bool dismiss = false;
+    switch (event.kind) {
+    case InputKind::KeyUp:
+        dismiss = event.key == KeyEscape || event.key == KeyEnter || event.key == KeySpace;
+        break;
+    case InputKind::CloseRequest:
+        dismiss = true;
+        break;
+    case InputKind::MouseDown:
+        modal_->pressedOnOk = ok.contains(event.x, event.y);
+        break;
+    case InputKind::MouseUp:
+        dismiss = modal_->pressedOnOk && ok.contains(event.x, event.y);
+        modal_->pressedOnOk = false;
+        break;
+    case InputKind::Expose:
+        invalidateAll();
+        break;
+    default:
+        break;
+    }
+    if (!dismiss) return;
+    invalidateRect(modal_->at);
+    modal_.reset();
 }
 
 void TForm::invalidateRect(const Rect& screenRect) {
@@ -69,7 +109,10 @@ void TForm::invalidateRect(const Rect& screenRect) {
 std::vector<Rect> TForm::paint() {
     std::vector<Rect> painted;
     painted.swap(dirty_);
-    for (const Rect& r : painted) paintRect(*this, r, surface_);
+    for (const Rect& r : painted) {
+        paintRect(*this, r, surface_);
+        if (modal_) paintPicture(modal_->dialog.picture, modal_->at, r, surface_);
+    }
     return painted;
 }
 

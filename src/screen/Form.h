@@ -1,9 +1,11 @@
 #pragma once
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "platform/InputEvent.h"
 #include "screen/Controls.h"
+#include "screen/MessageDialog.h"
 #include "screen/MouseRouter.h"
 #include "screen/Surface.h"
 
@@ -39,6 +41,11 @@ public:
 
     void dispatch(const InputEvent& event);
 
+    // A modal box centred above the whole tree. While it is open every input goes to it; Enter,
+    // Space, Escape, a click on OK or a close request dismisses it.
+    void openModal(const MessageDialog& dialog);
+    bool modalOpen() const { return modal_.has_value(); }
+
     void invalidateRect(const Rect& screenRect);
     void invalidateAll() { invalidateRect(Surface::bounds()); }
     // Redraws the marked rectangles into the surface and returns them (empty when nothing changed).
@@ -50,6 +57,13 @@ private:
     Surface surface_;
     std::vector<Rect> dirty_;
     MouseRouter mouse_;
+    struct Modal {
+        MessageDialog dialog;
+        Rect at;
+        bool pressedOnOk = false;
+    };
+    std::optional<Modal> modal_;
+    void modalInput(const InputEvent& event);
     std::vector<TDXDraw*> attached_;
     bool shownOnce_ = false;
     WindowState windowState_ = WindowState::Normal;

@@ -15,8 +15,7 @@ void fill(Surface& surface, const Rect& r, uint16_t color) {
     for (int y = r.top; y < r.bottom(); ++y) std::fill_n(surface.row(y) + r.left, r.width, color);
 }
 
-void blit(Surface& surface, const Rect& r, const TImage& image, const Rect& imageScreenRect) {
-    const Picture& picture = image.picture();
+void blit(Surface& surface, const Rect& r, const Picture& picture, const Rect& imageScreenRect) {
     const int dx = r.left - imageScreenRect.left;
     const int dy = r.top - imageScreenRect.top;
     for (int y = 0; y < r.height; ++y)
@@ -50,13 +49,18 @@ void paintWindow(const TWinControl& window, Region region, Surface& surface) {
                          std::min(at.height, image->picture().height())};
         const Rect area = intersect(drawn, clip);
         if (area.empty()) continue;
-        for (const Rect& r : clipped(region, area)) blit(surface, r, *image, at);
+        for (const Rect& r : clipped(region, area)) blit(surface, r, image->picture(), at);
         subtract(region, area);
     }
     for (const Rect& r : region) fill(surface, r, window.color());
 }
 
 }  // namespace
+
+void paintPicture(const Picture& picture, const Rect& at, const Rect& clip, Surface& surface) {
+    const Rect r = intersect(intersect(at, clip), Surface::bounds());
+    if (!r.empty()) blit(surface, r, picture, at);
+}
 
 void paintRect(const TWinControl& root, const Rect& screenRect, Surface& surface) {
     if (!root.visible()) return;
