@@ -1,0 +1,71 @@
+#include "platform/sdl/SdlEventSource.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "platform/sdl/SdlKeyCodes.h"
+
+namespace zav {
+
+namespace {
+
+InputEvent pointerEvent(InputKind kind, ScreenPoint at) { return {kind, at.x, at.y, 0}; }
+
+std::optional<InputEvent> windowEvent(const SDL_WindowEvent& event) {
+    switch (event.event) {
+    case SDL_WINDOWEVENT_CLOSE:
+        return InputEvent{InputKind::CloseRequest};
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        return InputEvent{InputKind::Expose};
+    default:
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+std::optional<InputEvent> SdlEventSource::waitEvent(int64_t deadlineUs) {
+    SDL_Event event;
+    for (;;) {
+        const int64_t remainingUs = deadlineUs - clock_.nowUs();
+        // Rounded up, so the wait never ends just short of the deadline and turns into a spin.
+        const int timeoutMs = remainingUs > 0 ? static_cast<int>(std::min<int64_t>((remainingUs + 999) / 1000, INT_MAX)) : 0;
+        const bool got = timeoutMs > 0 ? SDL_WaitEventTimeout(&event, timeoutMs) : SDL_PollEvent(&event);
+        if (got) {
+            if (auto input = translate(event)) return input;
+        } else if (timeoutMs == 0) {
+            return std::nullopt;
+        }
+    }
+}
+
+std::optional<InputEvent> SdlEventSource::translate(const SDL_Event& event) const {
+    switch (event.type) {
+    case SDL_MOUSEMOTION:
+        return pointerEvent(InputKind::MouseMove, display_.toScreen(event.motion.x, event.motion.y));
+    case SDL_MOUSEBUTTONDOWN:
+        if (event.button.button != SDL_BUTTON_LEFT) return std::nullopt;
+        // Presses pair up as on the desktop the behaviour was written for: 1 click, 2 double, 3 click...
+        return pointerEvent(event.button.clicks % 2 == 0 ? InputKind::MouseDoubleDown : InputKind::MouseDown,
+                            display_.toScreen(event.button.x, event.button.y));
+    case SDL_MOUSEBUTTONUP:
+        if (event.button.button != SDL_BUTTON_LEFT) return std::nullopt;
+        return pointerEvent(InputKind::MouseUp, display_.toScreen(event.button.x, event.button.y));
+    case SDL_KEYUP:
+        if (auto key = virtualKeyCode(event.key.keysym.sym)) return InputEvent{InputKind::KeyUp, 0, 0, *key};
+        return std::nullopt;
+    case SDL_QUIT:
+        return InputEvent{InputKind::CloseRequest};
+    case SDL_WINDOWEVENT:
+        return windowEvent(event.window);
+    case SDL_RENDER_TARGETS_RESET:
+        // The renderer lost what it held: present the whole screen again.
+        return InputEvent{InputKind::Expose};
+    default:
+        return std::nullopt;
+    }
+}
+
+}  // namespace zav
