@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "DiskFixture.h"
 #include "RandomUser.h"
@@ -19,9 +21,19 @@ namespace {
 
 constexpr int64_t HourUs = int64_t{3600} * 1'000'000;
 
+#ifdef ZAV_SOAK_SANITIZED
+constexpr double DefaultHours = 4;
+// The address sanitizer keeps freed blocks in quarantine, so the resident size grows by design;
+// its leak check at exit stands in for the comparison.
+constexpr bool ResidentSizeMeaningful = false;
+#else
+constexpr double DefaultHours = 24;
+constexpr bool ResidentSizeMeaningful = true;
+#endif
+
 // ZAV_SOAK_HOURS (fractions allowed) overrides the build's default length of the day.
 int64_t dayLengthUs() {
-    double hours = ZAV_SOAK_DEFAULT_HOURS;
+    double hours = DefaultHours;
     if (const char* asked = std::getenv("ZAV_SOAK_HOURS")) hours = std::strtod(asked, nullptr);
     return static_cast<int64_t>(hours * static_cast<double>(HourUs));
 }
@@ -61,6 +73,7 @@ TEST(DayOfUse, EveryRuleHoldsAfterEveryEventAndMemoryStaysFlat) {
     DiskFixture disk;
     disk.start();
     ASSERT_FALSE(disk.ended);
+    const long startRss = residentSetBytes();
     const TFormZAV& f = disk.form();
     const ScreenInvariants rules(disk);
 
@@ -99,10 +112,12 @@ TEST(DayOfUse, EveryRuleHoldsAfterEveryEventAndMemoryStaysFlat) {
     ASSERT_EQ(broken, "");
     const long endRss = residentSetBytes();
 
-    std::cout << "virtual hours " << static_cast<double>(dayUs) / HourUs << ", resident set " << baselineRss / 1024
-              << " KiB after 1/24 of the day, " << endRss / 1024 << " KiB at its end; songs played " << songsPlayed
+    std::cout << "virtual hours " << static_cast<double>(dayUs) / HourUs << ", resident set " << startRss / 1024
+              << " KiB at the start, " << baselineRss / 1024 << " KiB after 1/24 of the day, " << endRss / 1024 << " KiB at its end; songs played " << songsPlayed
               << ", picks of missing songs " << missingSongsPicked << ", credits visits " << creditsOpened << "\n";
-    EXPECT_LT(std::abs(endRss - baselineRss), 4L << 20);
+    if (ResidentSizeMeaningful) {
+        EXPECT_LT(std::abs(endRss - baselineRss), 4L << 20);
+    }
     EXPECT_GT(songsPlayed, 0);
     EXPECT_GT(missingSongsPicked, 0);
     EXPECT_GT(creditsOpened, 0);
