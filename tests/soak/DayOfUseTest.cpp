@@ -105,6 +105,7 @@ TEST(DayOfUse, EveryRuleHoldsAfterEveryEventAndMemoryStaysFlat) {
         if (done.action == RandomUser::Action::OpenCredits) ++creditsOpened;
         if (done.action == RandomUser::Action::PickSong) {
             broken = songPickBroken(disk, done.song, playingBefore);
+            if (!broken.empty()) broken += " at " + std::to_string(disk.clock.nowUs()) + " us";
             disk.files.files.count(std::string(SongEntries[done.song].moduleFile)) ? ++songsPlayed
                                                                                    : ++missingSongsPicked;
         }
@@ -113,8 +114,9 @@ TEST(DayOfUse, EveryRuleHoldsAfterEveryEventAndMemoryStaysFlat) {
     const long endRss = residentSetBytes();
 
     std::cout << "virtual hours " << static_cast<double>(dayUs) / HourUs << ", resident set " << startRss / 1024
-              << " KiB at the start, " << baselineRss / 1024 << " KiB after 1/24 of the day, " << endRss / 1024 << " KiB at its end; songs played " << songsPlayed
-              << ", picks of missing songs " << missingSongsPicked << ", credits visits " << creditsOpened << "\n";
+              << " KiB at the start, " << baselineRss / 1024 << " KiB after 1/24 of the day, " << endRss / 1024
+              << " KiB at its end; songs played " << songsPlayed << ", picks of missing songs " << missingSongsPicked
+              << ", credits visits " << creditsOpened << "\n";
     if (ResidentSizeMeaningful) {
         EXPECT_LT(std::abs(endRss - baselineRss), 4L << 20);
     }
