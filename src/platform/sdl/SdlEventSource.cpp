@@ -30,14 +30,18 @@ std::optional<InputEvent> SdlEventSource::waitEvent(int64_t deadlineUs) {
     SDL_Event event;
     for (;;) {
         const int64_t remainingUs = deadlineUs - clock_.nowUs();
-        // Rounded up, so the wait never ends just short of the deadline and turns into a spin.
-        const int timeoutMs = remainingUs > 0 ? static_cast<int>(std::min<int64_t>((remainingUs + 999) / 1000, INT_MAX)) : 0;
-        const bool got = timeoutMs > 0 ? SDL_WaitEventTimeout(&event, timeoutMs) : SDL_PollEvent(&event);
-        if (got) {
-            if (auto input = translate(event)) return input;
-        } else if (timeoutMs == 0) {
+        if (remainingUs <= 0) {
+            // Events already queued are due too. SDL_PollEvent could stop short of them at the
+            // end of its own poll cycle; taking them straight from the queue does not.
+            SDL_PumpEvents();
+            while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
+                if (auto input = translate(event)) return input;
             return std::nullopt;
         }
+        // Rounded up, so the wait never ends just short of the deadline and turns into a spin.
+        const int timeoutMs = static_cast<int>(std::min<int64_t>((remainingUs + 999) / 1000, INT_MAX));
+        if (SDL_WaitEventTimeout(&event, timeoutMs))
+            if (auto input = translate(event)) return input;
     }
 }
 

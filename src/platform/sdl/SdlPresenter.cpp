@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 #include "platform/sdl/SdlSurfacePresenter.h"
 #include "platform/sdl/SdlTexturePresenter.h"
@@ -10,14 +11,28 @@ namespace zav {
 
 namespace {
 
-// Software renderers count as none: the window surface moves fewer bytes for small changes.
-SDL_Renderer* acceleratedRenderer(SDL_Window* window) {
-    if (std::getenv("ZAV_SOFTWARE_PRESENT")) return nullptr;
+// Mesa's software rasterisers (as under Xvfb) call themselves accelerated.
+bool rasterisesInSoftware(const SDL_RendererInfo& info) {
+    if (std::strcmp(info.name, "software") == 0) return true;
+    if (!SDL_GL_GetCurrentContext()) return false;
+    using GetString = const unsigned char* (*)(unsigned);
+    constexpr unsigned kGlRenderer = 0x1F01;
+    const auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    const auto* name = getString ? reinterpret_cast<const char*>(getString(kGlRenderer)) : nullptr;
+    if (!name) return false;
+    const std::string_view renderer(name);
+    for (std::string_view software : {"llvmpipe", "softpipe", "Software Rasterizer", "SWR"})
+        if (renderer.find(software) != std::string_view::npos) return true;
+    return false;
+}
+
+SDL_Renderer* acceleratedRenderer(SDL_Window* window, std::string_view choice) {
+    if (choice == "surface") return nullptr;
     SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
     if (!renderer) return nullptr;
     SDL_RendererInfo info{};
     if (SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_ACCELERATED) &&
-        std::strcmp(info.name, "software") != 0)
+        (choice == "renderer" || !rasterisesInSoftware(info)))
         return renderer;
     SDL_DestroyRenderer(renderer);
     return nullptr;
@@ -26,9 +41,9 @@ SDL_Renderer* acceleratedRenderer(SDL_Window* window) {
 }  // namespace
 
 std::unique_ptr<SdlPresenter> makeSdlPresenter(SDL_Window* window) {
-    if (SDL_Renderer* renderer = acceleratedRenderer(window)) {
-        auto presenter = SdlTexturePresenter::create(renderer);
-        if (presenter) return presenter;
+    const char* choice = std::getenv("ZAV_PRESENT");
+    if (SDL_Renderer* renderer = acceleratedRenderer(window, choice ? choice : "")) {
+        if (auto presenter = SdlTexturePresenter::create(renderer)) return presenter;
     }
     return std::make_unique<SdlSurfacePresenter>(window);
 }

@@ -17,8 +17,9 @@ public:
     virtual void present(const uint16_t* pixels, const std::vector<Rect>& dirty) = 0;
 };
 
-// The GPU path where an accelerated renderer exists, otherwise the window surface. Setting
-// ZAV_SOFTWARE_PRESENT in the environment forces the window surface.
+// The GPU path where an accelerated renderer exists, otherwise the window surface. ZAV_PRESENT
+// in the environment may choose: "surface" always, or "renderer" on any renderer calling itself
+// accelerated, software GL included.
 std::unique_ptr<SdlPresenter> makeSdlPresenter(SDL_Window* window);
 
 }  // namespace zav

@@ -23,7 +23,7 @@ struct DummyVideoDriver {
     DummyVideoDriver() { SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy"); }
 };
 
-class SdlDisplayTest : public testing::Test {
+class SdlPlatformTest : public testing::Test {
 protected:
     void SetUp() override {
         display().createWindow("Z.A.V - Korvath", RgbaImage{32, 32, std::vector<uint8_t>(32 * 32 * 4, 255)});
@@ -63,7 +63,7 @@ protected:
     std::vector<uint16_t> screen;
 };
 
-TEST_F(SdlDisplayTest, ListsEachResolutionOnceAsSixteenBit) {
+TEST_F(SdlPlatformTest, ListsEachResolutionOnceAndEntersOnlyListedSixteenBitModes) {
     const std::vector<DisplayMode> modes = display().listModes();
     ASSERT_FALSE(modes.empty());
     for (size_t i = 0; i < modes.size(); ++i) {
@@ -76,7 +76,7 @@ TEST_F(SdlDisplayTest, ListsEachResolutionOnceAsSixteenBit) {
     EXPECT_GT(display().framePeriodUs(), 0);
 }
 
-TEST_F(SdlDisplayTest, PresentsOnlyTheDirtyRectangles) {
+TEST_F(SdlPlatformTest, PresentsOnlyTheDirtyRectangles) {
     display().showWindow({0, 0, ScreenWidth, ScreenHeight});
     display().present(screen.data(), {{0, 0, ScreenWidth, ScreenHeight}});
     EXPECT_EQ(shown(5, 7), expand(pixel(5, 7)));
@@ -89,7 +89,7 @@ TEST_F(SdlDisplayTest, PresentsOnlyTheDirtyRectangles) {
     EXPECT_EQ(shown(10, 10), expand(rgb565(10, 10, 20)));  // changed, but not said to be
 }
 
-TEST_F(SdlDisplayTest, ScalesIntoALargerWindowWithBlackBars) {
+TEST_F(SdlPlatformTest, ScalesIntoALargerWindowWithBlackBars) {
     display().showWindow({0, 0, 1280, 1024});  // 2x, with 32-pixel bars above and below
     display().present(screen.data(), {{0, 0, ScreenWidth, ScreenHeight}});
     EXPECT_EQ(shown(0, 0), (Rgb{0, 0, 0}));
@@ -105,46 +105,68 @@ TEST_F(SdlDisplayTest, ScalesIntoALargerWindowWithBlackBars) {
     EXPECT_EQ(shown(642, 512), expand(pixel(321, 240)));
 }
 
-TEST_F(SdlDisplayTest, EventsMapToTheScreen) {
-    display().showWindow({0, 0, 1280, 1024});
-    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-    auto push = [](SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 1); };
-    SDL_Event motion{};
-    motion.motion = {SDL_MOUSEMOTION, 0, SDL_GetWindowID(display().window()), 0, 0, 641, 33, 0, 0};
-    push(motion);
-    SDL_Event down{};
-    down.button = {SDL_MOUSEBUTTONDOWN, 0, 0, 0, SDL_BUTTON_LEFT, SDL_PRESSED, 2, 0, 1279, 991};
-    push(down);
-    SDL_Event right = down;
-    right.button.button = SDL_BUTTON_RIGHT;
-    push(right);
-    SDL_Event keyDown{};
-    keyDown.key.type = SDL_KEYDOWN;
-    keyDown.key.keysym.sym = SDLK_ESCAPE;
-    push(keyDown);
-    SDL_Event keyUp = keyDown;
-    keyUp.key.type = SDL_KEYUP;
-    keyUp.key.keysym.sym = SDLK_F10;
-    push(keyUp);
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    push(quit);
-
-    EventSource& events = platform.events();
-    const int64_t now = platform.clock().nowUs();
-    auto next = [&] {
-        auto event = events.waitEvent(now);
-        return event ? std::optional<std::tuple<InputKind, int, int, int>>({event->kind, event->x, event->y, event->key})
-                     : std::nullopt;
-    };
-    EXPECT_EQ(next(), std::tuple(InputKind::MouseMove, 320, 0, 0));
-    EXPECT_EQ(next(), std::tuple(InputKind::MouseDoubleDown, 639, 479, 0));
-    EXPECT_EQ(next(), std::tuple(InputKind::KeyUp, 0, 0, KeyF10));
-    EXPECT_EQ(next(), std::tuple(InputKind::CloseRequest, 0, 0, 0));
-    EXPECT_EQ(next(), std::nullopt);
+SDL_Event mouseEvent(Uint32 type, Uint8 button, Uint8 clicks, int x, int y) {
+    SDL_Event event{};
+    if (type == SDL_MOUSEMOTION)
+        event.motion = {type, 0, 0, 0, 0, x, y, 0, 0};
+    else
+        event.button = {type, 0, 0, 0, button, Uint8(type == SDL_MOUSEBUTTONDOWN), clicks, 0, x, y};
+    return event;
 }
 
-TEST_F(SdlDisplayTest, WaitsUntilTheDeadlineWhenNothingComes) {
+SDL_Event keyEvent(Uint32 type, SDL_Keycode key) {
+    SDL_Event event{};
+    event.key.type = type;
+    event.key.keysym.sym = key;
+    return event;
+}
+
+SDL_Event windowEvent(Uint8 what) {
+    SDL_Event event{};
+    event.window.type = SDL_WINDOWEVENT;
+    event.window.event = what;
+    return event;
+}
+
+TEST_F(SdlPlatformTest, TranslatesEventsWithThePointerOnTheScreen) {
+    display().showWindow({0, 0, 1280, 1024});  // 2x, with 32-pixel bars above and below
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    const struct {
+        const char* what;
+        SDL_Event event;
+        std::optional<InputEvent> input;
+    } cases[] = {
+        {"move", mouseEvent(SDL_MOUSEMOTION, 0, 0, 641, 33), InputEvent{InputKind::MouseMove, 320, 0}},
+        {"move in bar", mouseEvent(SDL_MOUSEMOTION, 0, 0, 0, 1000), InputEvent{InputKind::MouseMove, 0, 484}},
+        {"press", mouseEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 1, 1279, 991), InputEvent{InputKind::MouseDown, 639, 479}},
+        {"double", mouseEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 2, 2, 34), InputEvent{InputKind::MouseDoubleDown, 1, 1}},
+        {"triple", mouseEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 3, 2, 34), InputEvent{InputKind::MouseDown, 1, 1}},
+        {"release", mouseEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 1, 4, 36), InputEvent{InputKind::MouseUp, 2, 2}},
+        {"right press", mouseEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 1, 4, 36), std::nullopt},
+        {"key down", keyEvent(SDL_KEYDOWN, SDLK_ESCAPE), std::nullopt},
+        {"key up", keyEvent(SDL_KEYUP, SDLK_F10), InputEvent{InputKind::KeyUp, 0, 0, KeyF10}},
+        {"key without code", keyEvent(SDL_KEYUP, SDLK_AUDIOPLAY), std::nullopt},
+        {"quit", quit, InputEvent{InputKind::CloseRequest}},
+        {"close", windowEvent(SDL_WINDOWEVENT_CLOSE), InputEvent{InputKind::CloseRequest}},
+        {"exposed", windowEvent(SDL_WINDOWEVENT_EXPOSED), InputEvent{InputKind::Expose}},
+        {"restored", windowEvent(SDL_WINDOWEVENT_RESTORED), InputEvent{InputKind::Expose}},
+        {"focus lost", windowEvent(SDL_WINDOWEVENT_FOCUS_LOST), std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SDL_Event event = c.event;
+        ASSERT_EQ(SDL_PushEvent(&event), 1) << c.what;
+        const std::optional<InputEvent> input = platform.events().waitEvent(platform.clock().nowUs());
+        ASSERT_EQ(input.has_value(), c.input.has_value()) << c.what;
+        if (!input) continue;
+        EXPECT_EQ(std::tuple(input->kind, input->x, input->y, input->key),
+                  std::tuple(c.input->kind, c.input->x, c.input->y, c.input->key))
+            << c.what;
+    }
+}
+
+TEST_F(SdlPlatformTest, WaitsUntilTheDeadlineWhenNothingComes) {
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     const int64_t deadline = platform.clock().nowUs() + 20'000;
     EXPECT_EQ(platform.events().waitEvent(deadline), std::nullopt);
