@@ -13,6 +13,12 @@ constexpr int kScreenPitch = ScreenWidth * 2;
 
 }  // namespace
 
+SdlSurfacePresenter::SdlSurfacePresenter(SDL_Window* window) : window_(window) {
+    // Otherwise SDL may back the window surface with a (software GL) texture and upload all of it
+    // on every update, where the system's own framebuffer pushes just the changed rectangles.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+}
+
 void SdlSurfacePresenter::present(const uint16_t* pixels, const std::vector<Rect>& dirty) {
     SDL_Surface* surface = SDL_GetWindowSurface(window_);
     if (!surface) return;

@@ -7,7 +7,7 @@ namespace zav {
 // into the window surface, and only they are pushed to the display.
 class SdlSurfacePresenter final : public SdlPresenter {
 public:
-    explicit SdlSurfacePresenter(SDL_Window* window) : window_(window) {}
+    explicit SdlSurfacePresenter(SDL_Window* window);
 
     void present(const uint16_t* pixels, const std::vector<Rect>& dirty) override;
 
