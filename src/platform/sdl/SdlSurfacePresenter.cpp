@@ -59,8 +59,8 @@ void SdlSurfacePresenter::draw(const uint16_t* pixels, SDL_Surface* surface, con
     auto target = [&](int x, int y) {
         return static_cast<uint8_t*>(surface->pixels) + y * surface->pitch + x * bytesPerPixel;
     };
-    const ScreenPoint first = toScreenPoint(viewport, output.left, output.top);
     if (viewport.width == ScreenWidth && viewport.height == ScreenHeight) {
+        const ScreenPoint first = toScreenPoint(viewport, output.left, output.top);
         SDL_ConvertPixels(output.width, output.height, SDL_PIXELFORMAT_RGB565,
                           pixels + first.y * ScreenWidth + first.x, kScreenPitch, format,
                           target(output.left, output.top), surface->pitch);
