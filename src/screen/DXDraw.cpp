@@ -19,6 +19,8 @@ void TDXDraw::windowShown() {
         return;
     }
     initialised_ = true;
+    // The shortest timer period follows the refresh rate of the mode just set.
+    application.scheduler().setMinimumPeriodUs(application.display().framePeriodUs());
     if (OnInitialize) OnInitialize();
 }
 
