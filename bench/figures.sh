@@ -53,6 +53,8 @@ cpu_ms() {
   awk -v tick="$(getconf CLK_TCK)" '{sub(/.*\) /, ""); print int(($12 + $13) * 1000 / tick)}' "/proc/$1/stat"
 }
 peak_rss_kb() { awk '/^VmHWM:/ {print $2}' "/proc/$1/status"; }
+# No window manager gives the window the keyboard.
+focus_disk() { xdotool windowfocus --sync "$(xwininfo -root -tree | awk '/"Z.A.V - Korvath"/ {print $1; exit}')"; }
 pictures_show() {
   import -window root "$work/shot.png" && "$python" "$root/tests/end_to_end/pictures.py" "$1" "$work/shot.png" "${@:2}"
 }
@@ -68,6 +70,7 @@ start_x
 zav=$!
 pids+=($zav)
 wait_until 10 "the intro" pictures_show lit
+focus_disk
 xdotool key Escape
 wait_until 10 "the menu" pictures_show match 0 0 640 420 "$pictures/ImageMenuPozadi.png"
 xdotool mousemove 430 248
@@ -87,6 +90,7 @@ zav_cpu=$(cpu_ms "$zav") openmpt_cpu=$(cpu_ms "$openmpt")
 sleep "$seconds"
 zav_cpu=$(($(cpu_ms "$zav") - zav_cpu)) openmpt_cpu=$(($(cpu_ms "$openmpt") - openmpt_cpu))
 zav_rss=$(peak_rss_kb "$zav") openmpt_rss=$(peak_rss_kb "$openmpt")
+focus_disk
 xdotool key F10
 wait "$zav"
 

@@ -19,9 +19,10 @@ TITLE = '"Z.A.V - Korvath"'
 WHITE = 0xFFFFFF
 
 
-def window_exists():
+def window_id():
+    """The id of the disk's window, or None while there is none."""
     tree = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True).stdout
-    return TITLE in tree
+    return next((line.split()[0] for line in tree.splitlines() if TITLE in line), None)
 
 
 def screen_drawn():
@@ -47,11 +48,13 @@ def one_run(zav, run_dir):
     window = frame = None
     while frame is None and time.monotonic() - started < 20:
         now = time.monotonic()
-        if window is None and window_exists():
+        if window is None and window_id():
             window = now
         if window is not None and screen_drawn():
             frame = now
         time.sleep(0.002)
+    # No window manager gives the window the keyboard.
+    subprocess.run(["xdotool", "windowfocus", "--sync", window_id()], check=True)
     subprocess.run(["xdotool", "key", "F10"], check=True)
     try:
         process.wait(timeout=5)

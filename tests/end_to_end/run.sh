@@ -75,7 +75,7 @@ start_zav() {
 # Prints the id of the window titled "Z.A.V - Korvath". (xdotool's search by name misses SDL's
 # message box, whose title is stored only as UTF-8.)
 window_titled() {
-  xwininfo -root -tree | awk -v title="\"$title\":" 'index($0, title) {print $1; found = 1} END {exit !found}'
+  xwininfo -root -tree | awk -v title="\"$title\":" 'index($0, title) {print $1; found = 1; exit} END {exit !found}'
 }
 
 # expect_exit SECONDS: the disk ends within SECONDS with status 0.
@@ -90,6 +90,10 @@ expect_exit() {
   ((status == 0)) || fail "the disk ended with status $status"
   [[ $(xdpyinfo | awk '/dimensions:/ {print $2}') == "$screen_size" ]] || fail "the screen size changed"
 }
+
+# Gives the disk's window the keyboard, as a window manager would: key presses sent before the
+# window has it are lost.
+focus_disk() { xdotool windowfocus --sync "$(window_titled)"; }
 
 seconds_of_sound() { "$python" "$here/sound.py" seconds "$1"; }
 sound_at_least() { awk -v have="$(seconds_of_sound "$1")" -v want="$2" 'BEGIN {exit !(have >= want)}'; }
@@ -114,6 +118,7 @@ whole_session() {
   sound_check heard "$sound" || fail "the theme is silent"
 
   step "Escape skips to the menu"
+  focus_disk
   xdotool key Escape
   wait_until 8 "the menu after Escape" menu_shows menu
 
@@ -149,6 +154,7 @@ whole_session() {
   wait_until 4 "silence after Mute" sound_check silent "$sound" 0.5
 
   step "F10 ends the disk with status 0"
+  focus_disk
   xdotool key F10
   expect_exit 2
 }
@@ -158,6 +164,7 @@ larger_screen() {
   start_x 1024x768
   start_zav "$build/run" larger
   wait_until 5 "the intro showing" shows larger lit "$work/larger.png"
+  focus_disk
   xdotool key F10
   expect_exit 2
 }
@@ -169,8 +176,7 @@ missing_module() {
   start_zav "$work/missing-run" missing
   wait_until 5 "the refusal on standard error" grep -qF "$title: Any song not exists!" "$errors"
   shot refusal
-  # Without a window manager nothing gives the box the keyboard.
-  xdotool windowfocus --sync "$(window_titled)"
+  focus_disk
   xdotool key Return
   expect_exit 5
 }
@@ -180,6 +186,8 @@ junk_module() {
   cp -r "$build/run" "$work/junk-run"
   head -c 3000 /dev/urandom >"$work/junk-run/MUSICDAT/psycho.zav"
   start_zav "$work/junk-run" junk
+  wait_until 5 "the intro showing" shows junk-intro lit "$work/junk-intro.png"
+  focus_disk
   xdotool key Escape
   wait_until 8 "the menu after Escape" menu_shows junk-menu
   xdotool mousemove 430 248
