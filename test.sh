@@ -15,8 +15,8 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DZAV_SANITIZE=ON >/dev/nu
 cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
 
-for extra in fuzz/*/run.sh tests/end_to_end/run.sh; do
-  [[ -x "$extra" ]] || continue
-  echo "== $extra"
-  "$extra" build
-done
+echo "== fuzzing the module load path for 30 s"
+fuzz/module_load/run.sh 30
+
+echo "== end to end in a real X server"
+tests/end_to_end/run.sh build
