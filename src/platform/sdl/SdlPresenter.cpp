@@ -26,24 +26,37 @@ bool rasterisesInSoftware(const SDL_RendererInfo& info) {
     return false;
 }
 
-SDL_Renderer* acceleratedRenderer(SDL_Window* window, std::string_view choice) {
-    if (choice == "surface") return nullptr;
-    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-    if (!renderer) return nullptr;
+bool acceptable(SDL_Renderer* renderer, std::string_view choice) {
     SDL_RendererInfo info{};
-    if (SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_ACCELERATED) &&
-        (choice == "renderer" || !rasterisesInSoftware(info)))
-        return renderer;
-    SDL_DestroyRenderer(renderer);
-    return nullptr;
+    return SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_ACCELERATED) &&
+           (choice == "renderer" || !rasterisesInSoftware(info));
+}
+
+// Whether the GPU path is worth taking. Asked on a window of its own: a renderer turns its window
+// into a GL window for good, and presenting through the surface of a GL window costs about twice
+// the CPU.
+bool gpuWanted(std::string_view choice) {
+    if (choice == "surface") return false;
+    SDL_Window* probe = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
+    if (!probe) return false;
+    bool wanted = false;
+    if (SDL_Renderer* renderer = SDL_CreateRenderer(probe, -1, SDL_RENDERER_ACCELERATED)) {
+        wanted = acceptable(renderer, choice);
+        SDL_DestroyRenderer(renderer);
+    }
+    SDL_DestroyWindow(probe);
+    return wanted;
 }
 
 }  // namespace
 
 std::unique_ptr<SdlPresenter> makeSdlPresenter(SDL_Window* window) {
     const char* choice = std::getenv("ZAV_PRESENT");
-    if (SDL_Renderer* renderer = acceleratedRenderer(window, choice ? choice : "")) {
-        if (auto presenter = SdlTexturePresenter::create(renderer)) return presenter;
+    if (gpuWanted(choice ? choice : "")) {
+        SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+        if (renderer) {
+            if (auto presenter = SdlTexturePresenter::create(renderer)) return presenter;
+        }
     }
     return std::make_unique<SdlSurfacePresenter>(window);
 }
