@@ -19,6 +19,35 @@ SdlSurfacePresenter::SdlSurfacePresenter(SDL_Window* window) : window_(window) {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
 }
 
+SdlSurfacePresenter::ChannelTables::ChannelTables(Uint32 format) : format(format) {
+    auto fill = [format](auto& table, int shift) {
+        for (size_t v = 0; v < table.size(); ++v) {
+            const auto pixel = static_cast<uint16_t>(v << shift);
+            SDL_ConvertPixels(1, 1, SDL_PIXELFORMAT_RGB565, &pixel, 2, format, &table[v], 4);
+        }
+    };
+    fill(red, 11);
+    fill(green, 5);
+    fill(blue, 0);
+}
+
+void SdlSurfacePresenter::convert(int width, int height, const uint16_t* from, Uint32 format, uint8_t* to,
+                                  int pitch) {
+    if (SDL_BYTESPERPIXEL(format) != 4) {
+        SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB565, from, kScreenPitch, format, to, pitch);
+        return;
+    }
+    if (!tables_ || tables_->format != format) tables_.emplace(format);
+    const ChannelTables& t = *tables_;
+    for (int y = 0; y < height; ++y, from += ScreenWidth, to += pitch) {
+        auto* out = reinterpret_cast<uint32_t*>(to);
+        for (int x = 0; x < width; ++x) {
+            const unsigned p = from[x];
+            out[x] = t.red[p >> 11] | t.green[(p >> 5) & 0x3F] | t.blue[p & 0x1F];
+        }
+    }
+}
+
 void SdlSurfacePresenter::present(const uint16_t* pixels, const std::vector<Rect>& dirty) {
     SDL_Surface* surface = SDL_GetWindowSurface(window_);
     if (!surface) return;
@@ -61,9 +90,8 @@ void SdlSurfacePresenter::draw(const uint16_t* pixels, SDL_Surface* surface, con
     };
     if (viewport.width == ScreenWidth && viewport.height == ScreenHeight) {
         const ScreenPoint first = toScreenPoint(viewport, output.left, output.top);
-        SDL_ConvertPixels(output.width, output.height, SDL_PIXELFORMAT_RGB565,
-                          pixels + first.y * ScreenWidth + first.x, kScreenPitch, format,
-                          target(output.left, output.top), surface->pitch);
+        convert(output.width, output.height, pixels + first.y * ScreenWidth + first.x, format,
+                target(output.left, output.top), surface->pitch);
         return;
     }
     // Scaled: each window row takes its screen row converted once, then picks the nearest pixels.
@@ -81,8 +109,8 @@ void SdlSurfacePresenter::draw(const uint16_t* pixels, SDL_Surface* surface, con
             std::memcpy(row, row - surface->pitch, rowBytes);
             continue;
         }
-        SDL_ConvertPixels(columns, 1, SDL_PIXELFORMAT_RGB565, pixels + screenRow * ScreenWidth + firstColumn,
-                          kScreenPitch, format, convertedRow_.data(), columns * bytesPerPixel);
+        convert(columns, 1, pixels + screenRow * ScreenWidth + firstColumn, format, convertedRow_.data(),
+                columns * bytesPerPixel);
         for (int i = 0; i < output.width; ++i)
             std::memcpy(row + i * bytesPerPixel, convertedRow_.data() + (screenColumns_[i] - firstColumn) * bytesPerPixel,
                         bytesPerPixel);
