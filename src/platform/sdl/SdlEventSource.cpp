@@ -28,19 +28,23 @@ std::optional<InputEvent> windowEvent(const SDL_WindowEvent& event) {
 
 std::optional<InputEvent> SdlEventSource::waitEvent(int64_t deadlineUs) {
     SDL_Event event;
+    // A wait that timed out has just read the display; reading it again right away costs a round of
+    // system calls each frame and finds nothing new.
+    bool justPumped = false;
     for (;;) {
         const int64_t remainingUs = deadlineUs - clock_.nowUs();
         if (remainingUs <= 0) {
             // Events already queued are due too. SDL_PollEvent could stop short of them at the
             // end of its own poll cycle; taking them straight from the queue does not.
-            SDL_PumpEvents();
+            if (!justPumped) SDL_PumpEvents();
             while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
                 if (auto input = translate(event)) return input;
             return std::nullopt;
         }
         // Rounded up, so the wait never ends just short of the deadline and turns into a spin.
         const int timeoutMs = static_cast<int>(std::min<int64_t>((remainingUs + 999) / 1000, INT_MAX));
-        if (SDL_WaitEventTimeout(&event, timeoutMs))
+        justPumped = !SDL_WaitEventTimeout(&event, timeoutMs);
+        if (!justPumped)
             if (auto input = translate(event)) return input;
     }
 }
