@@ -5,7 +5,7 @@ namespace zav {
 namespace {
 
 // About 21 ms: short enough for a prompt stop, long enough not to starve on a busy machine.
-constexpr Uint16 kBufferFrames = 1024;
+constexpr Uint16 kBufferFrames = 4096;
 
 }  // namespace
 

@@ -27,6 +27,31 @@ std::optional<InputEvent> windowEvent(const SDL_WindowEvent& event) {
 }  // namespace
 
 std::optional<InputEvent> SdlEventSource::waitEvent(int64_t deadlineUs) {
+    if (!x11Checked_ && display_.window()) {
+        x11Checked_ = true;
+        if (const std::optional<X11Window> x11 = x11WindowOf(display_.window()))
+            x11Wait_ = std::make_unique<X11InputWait>(x11->display);
+    }
+    return x11Wait_ ? waitOnX11(deadlineUs) : waitOnSdl(deadlineUs);
+}
+
+std::optional<InputEvent> SdlEventSource::waitOnX11(int64_t deadlineUs) {
+    // Often enough that Ctrl+C in a terminal ends the program promptly.
+    constexpr int64_t kPumpAtLeastEveryUs = 250'000;
+    for (;;) {
+        if (auto input = takeQueued()) return input;
+        const int64_t nowUs = clock_.nowUs();
+        const int64_t pumpDueUs = lastPumpUs_ + kPumpAtLeastEveryUs;
+        if (nowUs >= pumpDueUs) {
+            pump();
+            continue;
+        }
+        if (nowUs >= deadlineUs) return std::nullopt;
+        if (x11Wait_->wait(std::min(deadlineUs, pumpDueUs) - nowUs)) pump();
+    }
+}
+
+std::optional<InputEvent> SdlEventSource::waitOnSdl(int64_t deadlineUs) {
     SDL_Event event;
     // A wait that timed out has just read the display; reading it again right away costs a round of
     // system calls each frame and finds nothing new.
@@ -37,9 +62,7 @@ std::optional<InputEvent> SdlEventSource::waitEvent(int64_t deadlineUs) {
             // Events already queued are due too. SDL_PollEvent could stop short of them at the
             // end of its own poll cycle; taking them straight from the queue does not.
             if (!justPumped) SDL_PumpEvents();
-            while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
-                if (auto input = translate(event)) return input;
-            return std::nullopt;
+            return takeQueued();
         }
         // Rounded up, so the wait never ends just short of the deadline and turns into a spin.
         const int timeoutMs = static_cast<int>(std::min<int64_t>((remainingUs + 999) / 1000, INT_MAX));
@@ -47,6 +70,18 @@ std::optional<InputEvent> SdlEventSource::waitEvent(int64_t deadlineUs) {
         if (!justPumped)
             if (auto input = translate(event)) return input;
     }
+}
+
+std::optional<InputEvent> SdlEventSource::takeQueued() {
+    SDL_Event event;
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
+        if (auto input = translate(event)) return input;
+    return std::nullopt;
+}
+
+void SdlEventSource::pump() {
+    SDL_PumpEvents();
+    lastPumpUs_ = clock_.nowUs();
 }
 
 std::optional<InputEvent> SdlEventSource::translate(const SDL_Event& event) const {

@@ -1,9 +1,12 @@
 #pragma once
 #include <SDL.h>
 
+#include <memory>
+
 #include "platform/Clock.h"
 #include "platform/EventSource.h"
 #include "platform/sdl/SdlDisplay.h"
+#include "platform/sdl/X11InputWait.h"
 
 namespace zav {
 
@@ -17,11 +20,23 @@ public:
     std::optional<InputEvent> waitEvent(int64_t deadlineUs) override;
 
 private:
+    // On X11: SDL reads the connection only when the server has sent something, and now and then
+    // for what arrives by other ways (a quit signal).
+    std::optional<InputEvent> waitOnX11(int64_t deadlineUs);
+    // Elsewhere: SDL's own wait, which reads the display on every call.
+    std::optional<InputEvent> waitOnSdl(int64_t deadlineUs);
+    // The next queued event the screen handles, if any; reads nothing from the display.
+    std::optional<InputEvent> takeQueued();
+    void pump();
     // The screen's event for an SDL event, or nothing for one the screen does not handle.
     std::optional<InputEvent> translate(const SDL_Event& event) const;
 
     const Clock& clock_;
     const SdlDisplay& display_;
+    // Looked for once the window exists.
+    bool x11Checked_ = false;
+    std::unique_ptr<X11InputWait> x11Wait_;
+    int64_t lastPumpUs_ = 0;
 };
 
 }  // namespace zav

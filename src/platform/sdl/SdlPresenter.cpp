@@ -6,6 +6,8 @@
 
 #include "platform/sdl/SdlSurfacePresenter.h"
 #include "platform/sdl/SdlTexturePresenter.h"
+#include "platform/sdl/X11ShmPresenter.h"
+#include "platform/sdl/X11Window.h"
 
 namespace zav {
 
@@ -35,8 +37,10 @@ bool acceptable(SDL_Renderer* renderer, std::string_view choice) {
 // Whether the GPU path is worth taking. Asked on a window of its own: a renderer turns its window
 // into a GL window for good, and presenting through the surface of a GL window costs about twice
 // the CPU.
-bool gpuWanted(std::string_view choice) {
+bool gpuWanted(std::string_view choice, const std::optional<X11Window>& x11) {
     if (choice == "surface") return false;
+    // Loading a software rasteriser only to turn it down costs 70 MiB and a tenth of a second.
+    if (x11 && choice != "renderer" && !x11RendersDirectly(x11->display)) return false;
     SDL_Window* probe = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
     if (!probe) return false;
     bool wanted = false;
@@ -52,12 +56,15 @@ bool gpuWanted(std::string_view choice) {
 
 std::unique_ptr<SdlPresenter> makeSdlPresenter(SDL_Window* window) {
     const char* choice = std::getenv("ZAV_PRESENT");
-    if (gpuWanted(choice ? choice : "")) {
+    const std::optional<X11Window> x11 = x11WindowOf(window);
+    if (gpuWanted(choice ? choice : "", x11)) {
         SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
         if (renderer) {
             if (auto presenter = SdlTexturePresenter::create(renderer)) return presenter;
         }
     }
+    if (x11)
+        if (auto presenter = X11ShmPresenter::create(window, *x11)) return presenter;
     return std::make_unique<SdlSurfacePresenter>(window);
 }
 

@@ -17,7 +17,8 @@ public:
     virtual void present(const uint16_t* pixels, const std::vector<Rect>& dirty) = 0;
 };
 
-// The GPU path where an accelerated renderer exists, otherwise the window surface. ZAV_PRESENT
+// The GPU path where an accelerated renderer exists, otherwise an image in memory shared with a
+// local X server, otherwise the window surface. ZAV_PRESENT
 // in the environment may choose: "surface" always, or "renderer" on any renderer calling itself
 // accelerated, software GL included.
 std::unique_ptr<SdlPresenter> makeSdlPresenter(SDL_Window* window);
