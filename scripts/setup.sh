@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make pkg-config libsdl2-dev libx11-dev libxext-dev libopenmpt-dev libpng-dev)
+packages=(cmake g++ make pkg-config libsdl2-dev libx11-dev libxcb1-dev libxcb-shm0-dev libopenmpt-dev libpng-dev)
 if [[ "${1:-run}" == test ]]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils imagemagick openmpt123 time
              clang libclang-rt-14-dev)

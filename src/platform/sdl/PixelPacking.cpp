@@ -4,10 +4,10 @@ namespace zav {
 
 namespace {
 
-// SDL widens a channel to v * 255 / max, rounded down; in multiply-and-shift form that small
-// integers keep, so the compiler can pack many pixels per instruction.
+// SDL's own widening of 5- and 6-bit channels to 8 bits (it rounds its own way), as multiplies
+// and shifts on small integers, so the compiler can pack many pixels per instruction.
 constexpr uint32_t widen5(uint32_t v) { return (v * 1053) >> 7; }
-constexpr uint32_t widen6(uint32_t v) { return (v * 259 + 3) >> 6; }
+constexpr uint32_t widen6(uint32_t v) { return (v * 2069 + 16) >> 9; }
 
 uint32_t pack(const PixelPacking& p, uint32_t pixel) {
     return p.constant | widen5(pixel >> 11) << p.redShift | widen6((pixel >> 5) & 0x3F) << p.greenShift |

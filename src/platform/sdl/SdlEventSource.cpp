@@ -36,8 +36,9 @@ std::optional<InputEvent> SdlEventSource::waitEvent(int64_t deadlineUs) {
 }
 
 std::optional<InputEvent> SdlEventSource::waitOnX11(int64_t deadlineUs) {
-    // Often enough that Ctrl+C in a terminal ends the program promptly.
-    constexpr int64_t kPumpAtLeastEveryUs = 250'000;
+    // A quit signal interrupts the wait, which then reads the connection and so lets SDL queue
+    // its quit event; reading now and then besides is a safety net for anything else SDL does there.
+    constexpr int64_t kPumpAtLeastEveryUs = 1'000'000;
     for (;;) {
         if (auto input = takeQueued()) return input;
         const int64_t nowUs = clock_.nowUs();

@@ -20,8 +20,8 @@ public:
     std::optional<InputEvent> waitEvent(int64_t deadlineUs) override;
 
 private:
-    // On X11: SDL reads the connection only when the server has sent something, and now and then
-    // for what arrives by other ways (a quit signal).
+    // On X11: SDL reads the connection only when the server has sent something, when a signal
+    // comes, and now and then.
     std::optional<InputEvent> waitOnX11(int64_t deadlineUs);
     // Elsewhere: SDL's own wait, which reads the display on every call.
     std::optional<InputEvent> waitOnSdl(int64_t deadlineUs);

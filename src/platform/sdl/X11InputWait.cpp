@@ -8,7 +8,6 @@
 namespace zav {
 
 bool X11InputWait::wait(int64_t timeoutUs) {
-    XFlush(display_);
     // Events Xlib has already taken off the connection would never wake the poll.
     if (XEventsQueued(display_, QueuedAlready) > 0) return true;
     pollfd connection{ConnectionNumber(display_), POLLIN, 0};

@@ -11,8 +11,9 @@ class X11InputWait {
 public:
     explicit X11InputWait(_XDisplay* display) : display_(display) {}
 
-    // Sends what is buffered, then waits until the server has sent something for SDL to read,
-    // or until `timeoutUs` has passed. True when there is input.
+    // Waits until the server has sent something for SDL to read, or until `timeoutUs` has
+    // passed. True when there is input. Sends nothing: SDL sends its own requests as it makes
+    // them, and a flush here would read the connection again on every frame.
     bool wait(int64_t timeoutUs);
 
 private:

@@ -2,142 +2,147 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <X11/extensions/XShm.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
+#include <xcb/shm.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
 
 namespace zav {
 
 namespace {
 
-bool attachFailed = false;
-
-int noteAttachFailure(Display*, XErrorEvent*) {
-    attachFailed = true;
-    return 0;
-}
-
-// The window's pixel layout as an SDL format, or SDL_PIXELFORMAT_UNKNOWN.
-Uint32 formatOf(Display* display, Window window, Visual*& visual, int& depth) {
-    XWindowAttributes attributes{};
-    if (!XGetWindowAttributes(display, window, &attributes)) return SDL_PIXELFORMAT_UNKNOWN;
-    visual = attributes.visual;
-    depth = attributes.depth;
-    int bitsPerPixel = 0;
-    int count = 0;
-    if (XPixmapFormatValues* formats = XListPixmapFormats(display, &count)) {
-        for (int i = 0; i < count; ++i)
-            if (formats[i].depth == depth) bitsPerPixel = formats[i].bits_per_pixel;
-        XFree(formats);
-    }
-    // Xvfb gives windows a DirectColor visual; its pixels are laid out like TrueColor ones.
-    if ((visual->c_class != TrueColor && visual->c_class != DirectColor) || (bitsPerPixel != 16 && bitsPerPixel != 32)) return SDL_PIXELFORMAT_UNKNOWN;
-    return SDL_MasksToPixelFormatEnum(bitsPerPixel, Uint32(visual->red_mask), Uint32(visual->green_mask),
-                                      Uint32(visual->blue_mask), 0);
+// Waits until the server has handled every request sent so far.
+void roundTrip(xcb_connection_t* connection) {
+    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
 }
 
 }  // namespace
 
 // A window-sized image in a shared memory segment the server has attached.
 struct X11ShmPresenter::Image {
-    Display* display = nullptr;
-    XShmSegmentInfo segment{};
-    XImage* image = nullptr;
+    xcb_connection_t* connection = nullptr;
+    Size size;
+    int pitch = 0;
+    uint8_t* pixels = nullptr;
+    uint32_t segment = 0;
 
     ~Image() {
-        if (segment.shmaddr != nullptr && !attachFailed) {
-            XShmDetach(display, &segment);
+        if (segment != 0) {
+            xcb_shm_detach(connection, segment);
             // The server must be done with the memory before it goes.
-            XSync(display, False);
+            roundTrip(connection);
         }
-        if (image) {
-            image->data = nullptr;
-            XDestroyImage(image);
-        }
-        if (segment.shmaddr != nullptr) shmdt(segment.shmaddr);
+        if (pixels) shmdt(pixels);
     }
 
-    static std::unique_ptr<Image> create(Display* display, Visual* visual, int depth, Size size) {
+    static std::unique_ptr<Image> create(xcb_connection_t* connection, const Layout& layout, Size size) {
         auto made = std::make_unique<Image>();
-        made->display = display;
-        made->image = XShmCreateImage(display, visual, unsigned(depth), ZPixmap, nullptr, &made->segment,
-                                      unsigned(size.width), unsigned(size.height));
-        if (!made->image) return nullptr;
-        made->segment.shmid = shmget(IPC_PRIVATE, size_t(made->image->bytes_per_line) * size.height, IPC_CREAT | 0600);
-        if (made->segment.shmid < 0) return nullptr;
-        void* memory = shmat(made->segment.shmid, nullptr, 0);
+        made->connection = connection;
+        made->size = size;
+        const int padBits = layout.scanlinePad;
+        made->pitch = (size.width * layout.bitsPerPixel + padBits - 1) / padBits * padBits / 8;
+        const int id = shmget(IPC_PRIVATE, size_t(made->pitch) * size.height, IPC_CREAT | 0600);
+        if (id < 0) return nullptr;
+        void* memory = shmat(id, nullptr, 0);
         // Marked for removal now, so the segment goes with the last detach, even after a crash.
-        shmctl(made->segment.shmid, IPC_RMID, nullptr);
+        shmctl(id, IPC_RMID, nullptr);
         if (memory == reinterpret_cast<void*>(-1)) return nullptr;
-        made->segment.shmaddr = made->image->data = static_cast<char*>(memory);
-        made->segment.readOnly = False;
-
-        // A server on another machine refuses the segment, and says so only in an error event.
-        XSync(display, False);
-        attachFailed = false;
-        auto* previous = XSetErrorHandler(noteAttachFailure);
-        XShmAttach(display, &made->segment);
-        XSync(display, False);
-        XSetErrorHandler(previous);
-        if (attachFailed) return nullptr;
+        made->pixels = static_cast<uint8_t*>(memory);
+        // A server on another machine refuses the segment.
+        const uint32_t segment = xcb_generate_id(connection);
+        if (xcb_generic_error_t* error =
+                xcb_request_check(connection, xcb_shm_attach_checked(connection, segment, uint32_t(id), 0))) {
+            std::free(error);
+            return nullptr;
+        }
+        made->segment = segment;
         return made;
     }
 };
 
+X11ShmPresenter::Layout X11ShmPresenter::layoutOf(Display* display, Window window) {
+    Layout layout;
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(display, window, &attributes)) return layout;
+    const Visual* visual = attributes.visual;
+    layout.depth = uint8_t(attributes.depth);
+    int count = 0;
+    if (XPixmapFormatValues* formats = XListPixmapFormats(display, &count)) {
+        for (int i = 0; i < count; ++i)
+            if (formats[i].depth == attributes.depth) {
+                layout.bitsPerPixel = formats[i].bits_per_pixel;
+                layout.scanlinePad = formats[i].scanline_pad;
+            }
+        XFree(formats);
+    }
+    // Xvfb gives windows a DirectColor visual; its pixels are laid out like TrueColor ones.
+    const bool colourMasks = visual->c_class == TrueColor || visual->c_class == DirectColor;
+    if (colourMasks && (layout.bitsPerPixel == 16 || layout.bitsPerPixel == 32) && layout.scanlinePad >= 8)
+        layout.format = SDL_MasksToPixelFormatEnum(layout.bitsPerPixel, Uint32(visual->red_mask),
+                                                   Uint32(visual->green_mask), Uint32(visual->blue_mask), 0);
+    return layout;
+}
+
 std::unique_ptr<X11ShmPresenter> X11ShmPresenter::create(SDL_Window* window, const X11Window& x11) {
-    if (!XShmQueryExtension(x11.display)) return nullptr;
-    Visual* visual = nullptr;
-    int depth = 0;
-    const Uint32 format = formatOf(x11.display, x11.window, visual, depth);
-    if (format == SDL_PIXELFORMAT_UNKNOWN) return nullptr;
-    std::unique_ptr<X11ShmPresenter> presenter(new X11ShmPresenter(window, x11, format));
-    presenter->visual_ = visual;
-    presenter->depth_ = depth;
+    const Layout layout = layoutOf(x11.display, x11.window);
+    if (layout.format == SDL_PIXELFORMAT_UNKNOWN) return nullptr;
+    xcb_connection_t* connection = xcb_connect(DisplayString(x11.display), nullptr);
+    if (xcb_connection_has_error(connection)) {
+        xcb_disconnect(connection);
+        return nullptr;
+    }
+    std::unique_ptr<X11ShmPresenter> presenter(new X11ShmPresenter(window, connection, uint32_t(x11.window), layout));
     // Tried once here, so a server that cannot share memory leaves SDL's path to the caller.
     Size size;
     SDL_GetWindowSize(window, &size.width, &size.height);
-    presenter->image_ = Image::create(x11.display, visual, depth, size);
+    presenter->image_ = Image::create(connection, layout, size);
     if (!presenter->image_) return nullptr;
     return presenter;
 }
 
-X11ShmPresenter::X11ShmPresenter(SDL_Window* window, const X11Window& x11, Uint32 format)
-    : window_(window), x11_(x11), format_(format) {
-    XGCValues values{};
+X11ShmPresenter::X11ShmPresenter(SDL_Window* window, xcb_connection_t* connection, uint32_t windowId,
+                                 const Layout& layout)
+    : window_(window), connection_(connection), windowId_(windowId), layout_(layout) {
+    gc_ = xcb_generate_id(connection);
     // No exposure events for the copies: nobody reads them.
-    values.graphics_exposures = False;
-    gc_ = XCreateGC(x11.display, x11.window, GCGraphicsExposures, &values);
+    const uint32_t noExposures = 0;
+    xcb_create_gc(connection, gc_, windowId, XCB_GC_GRAPHICS_EXPOSURES, &noExposures);
 }
 
 X11ShmPresenter::~X11ShmPresenter() {
+    xcb_free_gc(connection_, gc_);
     image_.reset();
-    if (gc_) XFreeGC(x11_.display, static_cast<GC>(gc_));
+    xcb_disconnect(connection_);
 }
 
 std::optional<FramebufferPresenter::Framebuffer> X11ShmPresenter::acquire() {
     Size size;
     SDL_GetWindowSize(window_, &size.width, &size.height);
     if (size.width <= 0 || size.height <= 0) return std::nullopt;
-    if (!image_ || image_->image->width != size.width || image_->image->height != size.height) {
+    if (!image_ || image_->size != size) {
         image_.reset();
-        image_ = Image::create(x11_.display, static_cast<Visual*>(visual_), depth_, size);
+        image_ = Image::create(connection_, layout_, size);
     }
     if (!image_) return std::nullopt;
-    XImage* image = image_->image;
-    return Framebuffer{reinterpret_cast<uint8_t*>(image->data), image->bytes_per_line, size, format_};
+    return Framebuffer{image_->pixels, image_->pitch, size, layout_.format};
 }
 
 void X11ShmPresenter::push(const std::vector<SDL_Rect>& rects, bool whole) {
-    XImage* image = image_->image;
+    const Size size = image_->size;
     auto put = [&](int x, int y, int width, int height) {
-        XShmPutImage(x11_.display, x11_.window, static_cast<GC>(gc_), image, x, y, x, y, unsigned(width),
-                     unsigned(height), False);
+        xcb_shm_put_image(connection_, windowId_, gc_, uint16_t(size.width), uint16_t(size.height), int16_t(x),
+                          int16_t(y), uint16_t(width), uint16_t(height), int16_t(x), int16_t(y), layout_.depth,
+                          XCB_IMAGE_FORMAT_Z_PIXMAP, 0, image_->segment, 0);
     };
     if (whole)
-        put(0, 0, image->width, image->height);
+        put(0, 0, size.width, size.height);
     else
         for (const SDL_Rect& r : rects) put(r.x, r.y, r.w, r.h);
-    XFlush(x11_.display);
+    xcb_flush(connection_);
+    // Errors (a window already gone) are all this connection receives; drop what has come in.
+    while (xcb_generic_event_t* event = xcb_poll_for_queued_event(connection_)) std::free(event);
 }
 
 }  // namespace zav
