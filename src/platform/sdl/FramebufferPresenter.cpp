@@ -33,7 +33,7 @@ void FramebufferPresenter::present(const uint16_t* pixels, const std::vector<Rec
     drawnSize_ = target->size;
 
     const Rect screen{0, 0, ScreenWidth, ScreenHeight};
-    const std::vector<Rect> whole{screen};
+    static const std::vector<Rect> whole{screen};
     const std::vector<Rect>& changed = fresh ? whole : dirty;
     const bool wholeScreen = std::find(changed.begin(), changed.end(), screen) != changed.end();
     const Rect viewport = letterbox(target->size);
@@ -43,15 +43,15 @@ void FramebufferPresenter::present(const uint16_t* pixels, const std::vector<Rec
         for (int y = 0; y < target->size.height; ++y)
             std::memset(target->pixels + y * target->pitch, 0,
                         size_t(target->size.width) * SDL_BYTESPERPIXEL(target->format));
-    std::vector<SDL_Rect> pushed;
+    pushed_.clear();
     for (const Rect& rect : changed) {
         const Rect output = intersect(toOutputRect(viewport, intersect(rect, screen)), window);
         if (output.empty()) continue;
         draw(pixels, *target, viewport, output);
-        pushed.push_back({output.left, output.top, output.width, output.height});
+        pushed_.push_back({output.left, output.top, output.width, output.height});
     }
     // A whole-screen present (after an expose) also repaints the bars.
-    push(pushed, wholeScreen);
+    push(pushed_, wholeScreen);
 }
 
 void FramebufferPresenter::draw(const uint16_t* pixels, const Framebuffer& target, const Rect& viewport,

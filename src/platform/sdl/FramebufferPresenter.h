@@ -43,6 +43,8 @@ private:
     // The image drawn last; a new one (the window's size changed) starts black and is drawn whole.
     uint8_t* drawn_ = nullptr;
     Size drawnSize_;
+    // Kept between frames, so a frame allocates nothing.
+    std::vector<SDL_Rect> pushed_;
     std::vector<int> screenColumns_;
     std::vector<uint8_t> convertedRow_;
 };
