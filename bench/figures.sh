@@ -6,7 +6,9 @@
 #    memory while the menu plays Psycho, side by side with openmpt123 playing the same module at
 #    the same time, over three windows of 20 s; the window with the median ratio is shown. Both
 #    play in real time: the disk into SDL's disk audio driver, which writes at the sound's own
-#    pace, openmpt123 into a pipe read at that pace.
+#    pace, openmpt123 into a pipe read at that pace. Beside them, in an X server of its own, runs
+#    the least a 60 Hz X client costs here (bench/figures/FrameFloor.cpp): a wake-up and one
+#    info-strip-sized put a frame, nothing else.
 # Usage: bench/figures.sh [build-dir]   (default: build/, as ./run.sh leaves it)
 set -euo pipefail
 
@@ -87,15 +89,22 @@ openmpt123 --batch --stdout --no-float --samplerate 48000 --channels 2 --repeat 
 openmpt=$!
 pids+=($openmpt)
 xdotool click 1
+disk_display=$DISPLAY
+start_x
+"$build/bench/figures/frame_floor" &
+floor=$!
+pids+=($floor)
+export DISPLAY=$disk_display
 # Both past their start: the song loaded, the first buffers rendered.
 sleep 1
 # The machine's load varies from one window to the next; both processes see the same.
 for ((window = 0; window < windows; ++window)); do
-  zav_before=$(cpu_ms "$zav") openmpt_before=$(cpu_ms "$openmpt")
+  zav_before=$(cpu_ms "$zav") openmpt_before=$(cpu_ms "$openmpt") floor_before=$(cpu_ms "$floor")
   sleep "$seconds"
-  echo "$(($(cpu_ms "$zav") - zav_before)) $(($(cpu_ms "$openmpt") - openmpt_before))"
+  echo "$(($(cpu_ms "$zav") - zav_before)) $(($(cpu_ms "$openmpt") - openmpt_before))" \
+    "$(($(cpu_ms "$floor") - floor_before))"
 done >"$work/windows"
-read -r zav_cpu openmpt_cpu < <(awk '{print $1 / $2, $0}' "$work/windows" | sort -g | sed -n "$(((windows + 1) / 2))p" | cut -d' ' -f2-)
+read -r zav_cpu openmpt_cpu floor_cpu < <(awk '{print $1 / $2, $0}' "$work/windows" | sort -g | sed -n "$(((windows + 1) / 2))p" | cut -d' ' -f2-)
 zav_rss=$(peak_rss_kb "$zav") openmpt_rss=$(peak_rss_kb "$openmpt")
 focus_disk
 xdotool key F10
@@ -110,5 +119,6 @@ cat <<EOF
 | Start to window (median of $starts) | $window_ms ms | | |
 | Start to first frame (median of $starts) | $frame_ms ms | | |
 | CPU over $seconds s playing Psycho (median of $windows) | $zav_cpu ms ($(percent "$zav_cpu") of a core) | $openmpt_cpu ms ($(percent "$openmpt_cpu") of a core) | $(ratio "$zav_cpu" "$openmpt_cpu") |
+| CPU of a bare 60 Hz X client in the same windows | $floor_cpu ms ($(percent "$floor_cpu") of a core) | | $(ratio "$floor_cpu" "$openmpt_cpu") |
 | Peak resident memory | $((zav_rss / 1024)) MiB | $((openmpt_rss / 1024)) MiB | $(ratio "$zav_rss" "$openmpt_rss") |
 EOF
