@@ -46,14 +46,19 @@ struct X11ShmPresenter::Image {
         const int id = shmget(IPC_PRIVATE, size_t(made->pitch) * size.height, IPC_CREAT | 0600);
         if (id < 0) return nullptr;
         void* memory = shmat(id, nullptr, 0);
-        // Marked for removal now, so the segment goes with the last detach, even after a crash.
-        shmctl(id, IPC_RMID, nullptr);
-        if (memory == reinterpret_cast<void*>(-1)) return nullptr;
+        if (memory == reinterpret_cast<void*>(-1)) {
+            shmctl(id, IPC_RMID, nullptr);
+            return nullptr;
+        }
         made->pixels = static_cast<uint8_t*>(memory);
         // A server on another machine refuses the segment.
         const uint32_t segment = xcb_generate_id(connection);
-        if (xcb_generic_error_t* error =
-                xcb_request_check(connection, xcb_shm_attach_checked(connection, segment, uint32_t(id), 0))) {
+        xcb_generic_error_t* error =
+            xcb_request_check(connection, xcb_shm_attach_checked(connection, segment, uint32_t(id), 0));
+        // Both sides hold it now (or never will): marked for removal, it goes with the last
+        // detach, even when the program ends by a crash.
+        shmctl(id, IPC_RMID, nullptr);
+        if (error) {
             std::free(error);
             return nullptr;
         }
