@@ -21,7 +21,7 @@ std::optional<PixelPacking> pixelPackingFor(Uint32 format) {
     if (!layout) return std::nullopt;
     const bool eightBitChannels =
         layout->BytesPerPixel == 4 && layout->Rloss == 0 && layout->Gloss == 0 && layout->Bloss == 0;
-    PixelPacking packing{format, 0, layout->Rshift, layout->Gshift, layout->Bshift};
+    PixelPacking packing{0, layout->Rshift, layout->Gshift, layout->Bshift};
     SDL_FreeFormat(layout);
     if (!eightBitChannels) return std::nullopt;
     auto sdlConverted = [format](uint16_t pixel) {

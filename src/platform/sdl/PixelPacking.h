@@ -9,7 +9,6 @@ namespace zav {
 // How a 32-bit format with 8-bit channels holds a screen pixel (RGB565): each channel widened
 // as SDL widens it, then shifted into place.
 struct PixelPacking {
-    Uint32 format = 0;
     uint32_t constant = 0;  // alpha or padding bits SDL sets
     int redShift = 0;
     int greenShift = 0;

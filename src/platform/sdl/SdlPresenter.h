@@ -18,9 +18,9 @@ public:
 };
 
 // The GPU path where an accelerated renderer exists, otherwise an image in memory shared with a
-// local X server, otherwise the window surface. ZAV_PRESENT
-// in the environment may choose: "surface" always, or "renderer" on any renderer calling itself
-// accelerated, software GL included.
+// local X server, otherwise the window surface. ZAV_PRESENT in the environment may choose:
+// "surface" always (no GPU), or "renderer" on any renderer calling itself accelerated, software
+// GL included.
 std::unique_ptr<SdlPresenter> makeSdlPresenter(SDL_Window* window);
 
 }  // namespace zav

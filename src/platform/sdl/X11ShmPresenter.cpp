@@ -100,10 +100,7 @@ std::unique_ptr<X11ShmPresenter> X11ShmPresenter::create(SDL_Window* window, con
     }
     std::unique_ptr<X11ShmPresenter> presenter(new X11ShmPresenter(window, connection, uint32_t(x11.window), layout));
     // Tried once here, so a server that cannot share memory leaves SDL's path to the caller.
-    Size size;
-    SDL_GetWindowSize(window, &size.width, &size.height);
-    presenter->image_ = Image::create(connection, layout, size);
-    if (!presenter->image_) return nullptr;
+    if (!presenter->acquire()) return nullptr;
     return presenter;
 }
 
